@@ -1,0 +1,13 @@
+// Seeding the game's random sequence from the clock.
+#include "random_source.h"
+
+#include <chrono>
+
+namespace poron {
+
+void MersenneRandom::seedFromClock() {
+    const auto now = std::chrono::system_clock::now().time_since_epoch();
+    seed(static_cast<std::uint64_t>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
+}
+
+}  // namespace poron
