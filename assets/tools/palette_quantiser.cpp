@@ -1,0 +1,174 @@
+// Median-cut palette reduction with a few rounds of k-means refinement.
+#include "palette_quantiser.h"
+
+#include <QHash>
+#include <algorithm>
+#include <array>
+#include <vector>
+
+namespace poron {
+namespace {
+
+struct Colour {
+    QRgb rgb;
+    qint64 count;
+};
+
+int channel(QRgb c, int axis)
+{
+    return axis == 0 ? qRed(c) : axis == 1 ? qGreen(c) : qBlue(c);
+}
+
+int distance2(QRgb a, QRgb b)
+{
+    const int dr = qRed(a) - qRed(b), dg = qGreen(a) - qGreen(b), db = qBlue(a) - qBlue(b);
+    // Weighted towards green, the channel the eye sees best.
+    return 3 * dr * dr + 4 * dg * dg + 2 * db * db;
+}
+
+struct Box {
+    int begin, end; // range in the colour list
+    qint64 weight;
+    int axis;
+    int range;
+};
+
+Box describe(std::vector<Colour> &colours, int begin, int end)
+{
+    std::array<int, 3> lo{255, 255, 255}, hi{0, 0, 0};
+    qint64 weight = 0;
+    for (int i = begin; i < end; ++i) {
+        for (int a = 0; a < 3; ++a) {
+            lo[a] = std::min(lo[a], channel(colours[i].rgb, a));
+            hi[a] = std::max(hi[a], channel(colours[i].rgb, a));
+        }
+        weight += colours[i].count;
+    }
+    int axis = 0;
+    for (int a = 1; a < 3; ++a)
+        if (hi[a] - lo[a] > hi[axis] - lo[axis])
+            axis = a;
+    return {begin, end, weight, axis, hi[axis] - lo[axis]};
+}
+
+std::vector<QRgb> medianCut(std::vector<Colour> &colours, int wanted)
+{
+    std::vector<Box> boxes{describe(colours, 0, int(colours.size()))};
+    while (int(boxes.size()) < wanted) {
+        // Split the box that covers the most pixels over the widest range.
+        auto it = std::max_element(boxes.begin(), boxes.end(), [](const Box &a, const Box &b) {
+            const auto score = [](const Box &x) { return x.end - x.begin < 2 ? -1.0 : double(x.weight) * x.range; };
+            return score(a) < score(b);
+        });
+        if (it->end - it->begin < 2)
+            break;
+        Box box = *it;
+        std::sort(colours.begin() + box.begin, colours.begin() + box.end,
+                  [&](const Colour &a, const Colour &b) { return channel(a.rgb, box.axis) < channel(b.rgb, box.axis); });
+        qint64 half = 0;
+        int cut = box.begin + 1;
+        for (int i = box.begin; i < box.end - 1; ++i) {
+            half += colours[i].count;
+            cut = i + 1;
+            if (half * 2 >= box.weight)
+                break;
+        }
+        *it = describe(colours, box.begin, cut);
+        boxes.push_back(describe(colours, cut, box.end));
+    }
+    std::vector<QRgb> palette;
+    for (const Box &b : boxes) {
+        double r = 0, g = 0, bl = 0;
+        for (int i = b.begin; i < b.end; ++i) {
+            r += qRed(colours[i].rgb) * double(colours[i].count);
+            g += qGreen(colours[i].rgb) * double(colours[i].count);
+            bl += qBlue(colours[i].rgb) * double(colours[i].count);
+        }
+        palette.push_back(qRgb(int(r / b.weight + 0.5), int(g / b.weight + 0.5), int(bl / b.weight + 0.5)));
+    }
+    return palette;
+}
+
+int nearest(const std::vector<QRgb> &palette, QRgb c)
+{
+    int best = 0, bestD = distance2(palette[0], c);
+    for (int i = 1; i < int(palette.size()) && bestD > 0; ++i) {
+        const int d = distance2(palette[i], c);
+        if (d < bestD) {
+            best = i;
+            bestD = d;
+        }
+    }
+    return best;
+}
+
+} // namespace
+
+QImage quantiseTo256(const QImage &picture)
+{
+    const QImage source = picture.convertToFormat(QImage::Format_RGB32);
+    QHash<QRgb, qint64> counts;
+    for (int y = 0; y < source.height(); ++y) {
+        const QRgb *line = reinterpret_cast<const QRgb *>(source.constScanLine(y));
+        for (int x = 0; x < source.width(); ++x)
+            ++counts[line[x] | 0xff000000u];
+    }
+    std::vector<Colour> colours;
+    colours.reserve(counts.size());
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        colours.push_back({it.key(), it.value()});
+
+    std::vector<QRgb> palette;
+    if (colours.size() <= 256) {
+        for (const Colour &c : colours)
+            palette.push_back(c.rgb);
+    } else {
+        palette = medianCut(colours, 256);
+        // Refine: each entry moves to the mean of the colours nearest to it,
+        // or onto the colour that makes up most of its group.
+        for (int round = 0; round < 6; ++round) {
+            std::vector<std::array<double, 3>> sum(palette.size(), {0, 0, 0});
+            std::vector<qint64> weight(palette.size(), 0);
+            std::vector<Colour> heaviest(palette.size(), {0, 0});
+            for (const Colour &c : colours) {
+                const int k = nearest(palette, c.rgb);
+                sum[k][0] += qRed(c.rgb) * double(c.count);
+                sum[k][1] += qGreen(c.rgb) * double(c.count);
+                sum[k][2] += qBlue(c.rgb) * double(c.count);
+                weight[k] += c.count;
+                if (c.count > heaviest[k].count)
+                    heaviest[k] = c;
+            }
+            for (size_t k = 0; k < palette.size(); ++k) {
+                if (weight[k] == 0)
+                    continue;
+                if (heaviest[k].count * 2 >= weight[k])
+                    palette[k] = heaviest[k].rgb;
+                else
+                    palette[k] = qRgb(int(sum[k][0] / weight[k] + 0.5), int(sum[k][1] / weight[k] + 0.5),
+                                      int(sum[k][2] / weight[k] + 0.5));
+            }
+        }
+        std::sort(palette.begin(), palette.end());
+        palette.erase(std::unique(palette.begin(), palette.end()), palette.end());
+    }
+
+    QHash<QRgb, int> index;
+    for (const Colour &c : colours)
+        index.insert(c.rgb, nearest(palette, c.rgb));
+
+    QImage out(source.size(), QImage::Format_Indexed8);
+    QList<QRgb> table;
+    for (QRgb c : palette)
+        table.append(c | 0xff000000u);
+    out.setColorTable(table);
+    for (int y = 0; y < source.height(); ++y) {
+        const QRgb *line = reinterpret_cast<const QRgb *>(source.constScanLine(y));
+        uchar *dst = out.scanLine(y);
+        for (int x = 0; x < source.width(); ++x)
+            dst[x] = uchar(index.value(line[x] | 0xff000000u));
+    }
+    return out;
+}
+
+} // namespace poron

@@ -1,0 +1,15 @@
+// Reduces an opaque picture to an 8-bit palette of at most 256 colours.
+#pragma once
+
+#include <QImage>
+
+namespace poron {
+
+// Returns `picture` as QImage::Format_Indexed8 with an opaque colour table of
+// at most 256 entries. A picture with 256 colours or fewer keeps every colour
+// exactly. Otherwise the colours are grouped (median cut, then refined), and a
+// group that is mostly one colour keeps that colour exactly, so the large
+// flat areas of a drawing do not shift; each pixel takes the nearest entry.
+QImage quantiseTo256(const QImage &picture);
+
+} // namespace poron
