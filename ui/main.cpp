@@ -1,12 +1,32 @@
-// Starts the game.
+// Starts the game: the main window, centred on the screen, and the event loop.
 #include <QApplication>
-#include <QMainWindow>
+
+#include "main_window.h"
+#include "random_source.h"
+#include "window_placement.h"
+
+#ifdef PORON_FIXED_SEED
+// A build for the end-to-end tests: every run lays out the same stages.
+class FixedSeedRandom final : public poron::RandomSource {
+public:
+    void seedFromClock() override { random_.seed(PORON_FIXED_SEED); }
+    double next() override { return random_.next(); }
+
+private:
+    poron::MersenneRandom random_;
+};
+using GameRandom = FixedSeedRandom;
+#else
+using GameRandom = poron::MersenneRandom;
+#endif
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("ポロンパズル"));
-    window.resize(320, 320);
+    QApplication::setApplicationName(QStringLiteral("poron-puzzle"));
+    GameRandom random;
+    poron::MainWindow window(random);
+    window.adjustSize();
+    poron::centreOnScreen(window);
     window.show();
-    return app.exec();
+    return QApplication::exec();
 }

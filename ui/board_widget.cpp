@@ -1,0 +1,87 @@
+// Painting the board bottom to top, and its hit testing.
+#include "board_widget.h"
+
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <algorithm>
+
+#include "board.h"
+#include "picture_palette.h"
+
+namespace poron {
+
+namespace {
+
+const QColor kBackgroundColour(192, 192, 192);
+
+QRect cellRect(int cell) {
+    const PixelPoint origin = cellOrigin(cell);
+    return QRect(origin.x, origin.y, kCellPixels, kCellPixels);
+}
+
+int cellUnder(QPoint position) {
+    const int x = std::clamp(position.x(), 0, kBoardPixels - 1);
+    const int y = std::clamp(position.y(), 0, kBoardPixels - 1);
+    return cellAtPixel(x, y);
+}
+
+}  // namespace
+
+BoardWidget::BoardWidget(const GameState& state, QWidget* parent) : QWidget(parent), state_(state) {
+    setFixedSize(kBoardPixels, kBoardPixels);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void BoardWidget::setBackground(const QPixmap& picture) {
+    background_ = picture;
+    update();
+}
+
+void BoardWidget::updateCell(int cell) { update(cellRect(cell)); }
+
+void BoardWidget::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    const QRect exposed = event->rect();
+    if (background_.isNull() || background_.hasAlphaChannel()) painter.fillRect(exposed, kBackgroundColour);
+    painter.drawPixmap(exposed.topLeft(), background_, exposed);
+
+    // Only the cells whose squares meet the exposed area.
+    const int firstColumn = std::max(0, exposed.left() / kCellPixels);
+    const int lastColumn = std::min(kColumns - 1, exposed.right() / kCellPixels);
+    const int firstRow = std::max(0, exposed.top() / kCellPixels);
+    const int lastRow = std::min(kRows - 1, exposed.bottom() / kCellPixels);
+    for (int row = firstRow; row <= lastRow; ++row)
+        for (int column = firstColumn; column <= lastColumn; ++column) paintCell(painter, cellAt(row, column));
+}
+
+void BoardWidget::paintCell(QPainter& painter, int cell) const {
+    const PixelPoint origin = cellOrigin(cell);
+    if (const QPixmap* lower = spriteFor(state_.lowerAt(cell))) painter.drawPixmap(origin.x, origin.y, *lower);
+    const Upper upper = state_.upperAt(cell);
+    if (const QPixmap* sprite = spriteFor(upper)) painter.drawPixmap(origin.x, origin.y, *sprite);
+    if (upper == Upper::curtain) {
+        // Through the gap between the curtain's halves, what lies beneath shows inverted.
+        painter.save();
+        painter.setClipRegion(PicturePalette::instance().curtainGap().translated(origin.x, origin.y));
+        painter.setCompositionMode(QPainter::RasterOp_NotDestination);
+        painter.fillRect(cellRect(cell), Qt::black);
+        painter.restore();
+    }
+}
+
+void BoardWidget::mousePressEvent(QMouseEvent* event) {
+    // The cell that takes the first press keeps every release until all buttons are up.
+    if (pressedCell_ < 0) pressedCell_ = cellUnder(event->position().toPoint());
+    event->accept();
+}
+
+void BoardWidget::mouseReleaseEvent(QMouseEvent* event) {
+    event->accept();
+    if (pressedCell_ < 0) return;
+    const int cell = pressedCell_;
+    if (event->buttons() == Qt::NoButton) pressedCell_ = -1;
+    emit cellReleased(cell);
+}
+
+}  // namespace poron

@@ -1,0 +1,39 @@
+// The board: one widget that paints the background picture and both layers of cells,
+// and turns mouse presses and releases into the cell that took the press.
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+
+#include "game_state.h"
+
+namespace poron {
+
+class BoardWidget : public QWidget {
+    Q_OBJECT
+public:
+    BoardWidget(const GameState& state, QWidget* parent = nullptr);
+
+    void setBackground(const QPixmap& picture);
+    const QPixmap& background() const { return background_; }
+    // Schedules a repaint of one cell's square.
+    void updateCell(int cell);
+
+signals:
+    // A mouse button was released; `cell` is the cell that took the press.
+    void cellReleased(int cell);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void paintCell(QPainter& painter, int cell) const;
+
+    const GameState& state_;
+    QPixmap background_;
+    int pressedCell_ = -1;
+};
+
+}  // namespace poron

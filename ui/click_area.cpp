@@ -1,0 +1,25 @@
+// The invisible click areas of the continue dialog.
+#include "click_area.h"
+
+#include <QMouseEvent>
+
+namespace poron {
+
+ClickArea::ClickArea(const QRect& geometry, QWidget* parent) : QWidget(parent) {
+    setGeometry(geometry);
+    setAttribute(Qt::WA_NoSystemBackground);
+}
+
+void ClickArea::mousePressEvent(QMouseEvent* event) {
+    pressed_ = true;
+    event->accept();
+}
+
+void ClickArea::mouseReleaseEvent(QMouseEvent* event) {
+    event->accept();
+    const bool click = pressed_ && rect().contains(event->position().toPoint());
+    pressed_ = false;
+    if (click) emit clicked();
+}
+
+}  // namespace poron

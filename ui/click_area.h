@@ -1,0 +1,24 @@
+// An invisible rectangle that reports a click: a press and a release inside it.
+#pragma once
+
+#include <QWidget>
+
+namespace poron {
+
+class ClickArea : public QWidget {
+    Q_OBJECT
+public:
+    ClickArea(const QRect& geometry, QWidget* parent);
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    bool pressed_ = false;
+};
+
+}  // namespace poron

@@ -1,0 +1,127 @@
+// The main window: building it, its menu commands, and what it does for the game.
+#include "main_window.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "board_widget.h"
+#include "continue_dialog.h"
+#include "picture_palette.h"
+#include "program_end.h"
+#include "stage_clear_window.h"
+#include "version_dialog.h"
+
+namespace poron {
+
+namespace {
+
+constexpr int kTurnMilliseconds = 300;
+
+QAction* addCommand(QWidget* menu, const char* name, const QString& caption) {
+    auto* action = new QAction(caption, menu);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setMenuRole(QAction::NoRole);
+    menu->addAction(action);
+    return action;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(RandomSource& random, GameState initial)
+    : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                               Qt::MSWindowsFixedSizeDialogHint),
+      game_(*this, random, initial) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("ポロンパズル"));
+    const PicturePalette& palette = PicturePalette::instance();
+    setWindowIcon(palette.frogIcon());
+
+    board_ = new BoardWidget(game_.state(), this);
+    board_->setObjectName(QStringLiteral("board"));
+    board_->setBackground(palette.reward(0));
+    board_->setCursor(palette.pointer());
+    setCentralWidget(board_);
+
+    // The hidden holder of the number of continues: it is never shown.
+    Label1 = new QLabel(QStringLiteral("Label1"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->hide();
+
+    buildMenus();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(board_, &BoardWidget::cellReleased, this, [this](int cell) { game_.image2_MouseUp(cell); });
+    Timer1.setObjectName(QStringLiteral("Timer1"));
+    Timer1.setInterval(kTurnMilliseconds);
+    connect(&Timer1, &QTimer::timeout, this, [this] { game_.Timer1_Timer(); });
+    Timer1.start();
+
+    game_.Form_Load();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildMenus() {
+    QMenuBar* bar = menuBar();
+    bar->setNativeMenuBar(false);  // the bar belongs in the window, never in a global menu
+
+    QMenu* gmenu = bar->addMenu(QStringLiteral("ｹﾞｰﾑ"));
+    gmenu->setObjectName(QStringLiteral("gmenu"));
+    gmenu->menuAction()->setObjectName(QStringLiteral("gmenu"));
+    connect(addCommand(gmenu, "geazy", QStringLiteral("かんたん")), &QAction::triggered, this,
+            [this] { game_.geazy_Click(); });
+    connect(addCommand(gmenu, "gnoml", QStringLiteral("ふつう")), &QAction::triggered, this,
+            [this] { game_.gnoml_Click(); });
+    connect(addCommand(gmenu, "ghard", QStringLiteral("むずかしい")), &QAction::triggered, this,
+            [this] { game_.ghard_Click(); });
+    gmenu->addSeparator()->setObjectName(QStringLiteral("gblnk"));
+    connect(addCommand(gmenu, "gend", QStringLiteral("終了")), &QAction::triggered, this,
+            [this] { game_.gend_Click(); });
+
+    connect(addCommand(bar, "gup", QStringLiteral("ｷﾞﾌﾞｱｯﾌﾟ")), &QAction::triggered, this,
+            [this] { game_.gup_Click(); });
+
+    QMenu* gopt = bar->addMenu(QStringLiteral("ｵﾌﾟｼｮﾝ"));
+    gopt->setObjectName(QStringLiteral("gopt"));
+    gopt->menuAction()->setObjectName(QStringLiteral("gopt"));
+    connect(addCommand(gopt, "gverinfo", QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報")), &QAction::triggered, this,
+            [this] { game_.gverinfo_Click(); });
+}
+
+void MainWindow::setCaption(const std::string& text) { setWindowTitle(QString::fromStdString(text)); }
+
+void MainWindow::setBackground(int rewardPicture) {
+    board_->setBackground(PicturePalette::instance().reward(rewardPicture));
+}
+
+void MainWindow::setLabel1(const std::string& text) { Label1->setText(QString::fromStdString(text)); }
+
+void MainWindow::cellChanged(int cell) { board_->updateCell(cell); }
+
+void MainWindow::openContinueDialog() {
+    ContinueDialog dialog(this);
+    dialog.exec();  // No and the end of the count end the program inside it
+}
+
+void MainWindow::openStageClearWindow() {
+    StageClearWindow window(this);
+    window.exec();
+}
+
+void MainWindow::openVersionDialog() {
+    VersionDialog dialog(this);
+    dialog.exec();
+}
+
+void MainWindow::endProgram() { endProgramNow(); }
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    event->accept();
+    endProgramNow();
+}
+
+}  // namespace poron

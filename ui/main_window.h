@@ -1,0 +1,53 @@
+// The main window: the board, the menu bar, the hidden label and the 300 ms timer; it
+// carries the game and opens the modal windows the game asks for.
+#pragma once
+
+#include <QMainWindow>
+#include <QTimer>
+#include <memory>
+
+#include "game.h"
+#include "game_windows.h"
+
+class QLabel;
+
+namespace poron {
+
+class BoardWidget;
+
+class MainWindow : public QMainWindow, public GameWindows {
+    Q_OBJECT
+public:
+    // Builds the window as it opens (title picture, empty board, timer running), then runs
+    // the game's start-up. `initial` starts the game from a given position.
+    explicit MainWindow(RandomSource& random, GameState initial = {});
+    ~MainWindow() override;
+
+    Game& game() { return game_; }
+    BoardWidget* board() const { return board_; }
+    QLabel* hiddenLabel() const { return Label1; }
+    QTimer& turnTimer() { return Timer1; }
+
+    // GameWindows
+    void setCaption(const std::string& text) override;
+    void setBackground(int rewardPicture) override;
+    void setLabel1(const std::string& text) override;
+    void cellChanged(int cell) override;
+    void openContinueDialog() override;
+    void openStageClearWindow() override;
+    void openVersionDialog() override;
+    void endProgram() override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMenus();
+
+    Game game_;
+    BoardWidget* board_;
+    QLabel* Label1;
+    QTimer Timer1;
+};
+
+}  // namespace poron

@@ -1,0 +1,10 @@
+// Ending the program at once.
+#pragma once
+
+namespace poron {
+
+// Ends the process with status 0 immediately: no question, no clean-up, no game code after
+// it, nothing written. Safe to call from inside any modal window.
+[[noreturn]] void endProgramNow();
+
+}  // namespace poron

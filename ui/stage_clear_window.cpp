@@ -1,0 +1,49 @@
+// The stage-clear window: a picture that stays until it is clicked.
+#include "stage_clear_window.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "picture_palette.h"
+#include "window_placement.h"
+
+namespace poron {
+
+StageClearWindow::StageClearWindow(const QWidget* centreOver)
+    : QDialog(nullptr, Qt::Dialog | Qt::FramelessWindowHint), owner_(centreOver) {
+    setObjectName(QStringLiteral("Form3"));
+    setWindowTitle(QString());
+    setFixedSize(209, 112);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void StageClearWindow::Form_Click() { accept(); }
+
+void StageClearWindow::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, PicturePalette::instance().stageClearPicture());
+}
+
+void StageClearWindow::mousePressEvent(QMouseEvent* event) {
+    pressed_ = true;
+    event->accept();
+}
+
+void StageClearWindow::mouseReleaseEvent(QMouseEvent* event) {
+    event->accept();
+    if (pressed_ && rect().contains(event->position().toPoint())) Form_Click();
+    pressed_ = false;
+}
+
+void StageClearWindow::keyPressEvent(QKeyEvent* event) {
+    // Keys do nothing: only a click closes the window.
+    event->accept();
+}
+
+void StageClearWindow::showEvent(QShowEvent* event) {
+    centreOver(*this, owner_);
+    QDialog::showEvent(event);
+}
+
+}  // namespace poron

@@ -1,0 +1,28 @@
+// The borderless stage-clear picture; a click anywhere closes it.
+#pragma once
+
+#include <QDialog>
+
+namespace poron {
+
+class StageClearWindow : public QDialog {
+    Q_OBJECT
+public:
+    explicit StageClearWindow(const QWidget* centreOver = nullptr);
+
+public slots:
+    void Form_Click();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    const QWidget* owner_;
+    bool pressed_ = false;
+};
+
+}  // namespace poron

@@ -1,0 +1,63 @@
+// The version dialog's layout and its one button.
+#include "version_dialog.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+
+#include "japanese_fonts.h"
+#include "picture_palette.h"
+#include "window_placement.h"
+
+namespace poron {
+
+VersionDialog::VersionDialog(const QWidget* centreOver)
+    : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                           Qt::MSWindowsFixedSizeDialogHint),
+      owner_(centreOver) {
+    setObjectName(QStringLiteral("Pverinfo"));
+    setWindowTitle(QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"));
+    setFixedSize(197, 119);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+
+    Label1 = new QLabel(QStringLiteral("ポロンパズルver2.0"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setGeometry(8, 48, 97, 25);
+    Label1->setFont(japaneseGothic(Pitch::monospaced, 13, QFont::Normal));
+    Label1->setAlignment(Qt::AlignCenter);
+    Label1->setWordWrap(true);
+    Label1->setAutoFillBackground(true);
+    QPalette colours = Label1->palette();
+    colours.setColor(QPalette::Window, QColor(255, 224, 192));
+    colours.setColor(QPalette::WindowText, Qt::black);
+    Label1->setPalette(colours);
+
+    Command1 = new QPushButton(QStringLiteral("OK"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setGeometry(152, 88, 33, 17);
+    Command1->setDefault(false);
+    connect(Command1, &QPushButton::clicked, this, &VersionDialog::Command1_Click);
+    Command1->setFocus();
+}
+
+void VersionDialog::Command1_Click() { accept(); }
+
+void VersionDialog::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, PicturePalette::instance().versionPicture());
+}
+
+void VersionDialog::keyPressEvent(QKeyEvent* event) {
+    // The dialog has no cancel button: Escape does nothing. Enter and Space reach the
+    // focused OK button before they get here.
+    event->accept();
+}
+
+void VersionDialog::showEvent(QShowEvent* event) {
+    centreOver(*this, owner_);
+    QDialog::showEvent(event);
+    Command1->setFocus();
+}
+
+}  // namespace poron

@@ -1,0 +1,33 @@
+// The version dialog: the game's title and version over its logo, and an OK button.
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+
+namespace poron {
+
+class VersionDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit VersionDialog(const QWidget* centreOver = nullptr);
+
+    QLabel* title() const { return Label1; }
+    QPushButton* okButton() const { return Command1; }
+
+public slots:
+    void Command1_Click();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    const QWidget* owner_;
+    QLabel* Label1;
+    QPushButton* Command1;
+};
+
+}  // namespace poron
