@@ -1,0 +1,32 @@
+# The Debian package, built by `make package` (CPack): the installed files
+# above and nothing else, with its dependencies taken from the program's
+# shared libraries.
+set(PORON_MAINTAINER "Poron Puzzle developers <poron-puzzle@example.org>"
+    CACHE STRING "Maintainer field of the Debian package")
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME poron-puzzle)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR "Poron Puzzle developers")
+set(CPACK_PACKAGE_CONTACT "${PORON_MAINTAINER}")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "frog puzzle of knight jumps over lily pads")
+set(CPACK_PACKAGE_DESCRIPTION
+    "A frog sits on lily pads on a 10 by 10 board and moves only by the jumps\n\
+of a chess knight. Every pad it leaves sinks; bring it to the last pads to\n\
+clear the stage and see the next picture. Played with the mouse; the game's\n\
+text is in Japanese.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Not found from the libraries: the Japanese font the dialogs ask for, and
+# Qt's platform plugins, without which no window can open.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic, qt6-qpa-plugins")
+
+set(CPACK_SOURCE_GENERATOR TGZ)
+set(CPACK_SOURCE_IGNORE_FILES "/\\\\.git/" "/build/" "/build-[^/]*/")
+
+include(CPack)
