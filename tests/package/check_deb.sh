@@ -1,0 +1,115 @@
+#!/usr/bin/env bash
+# Builds the Debian package with CPack into a temporary folder and checks its
+# control fields and its contents: the installed files under /usr and nothing
+# else, owned by root, the program stripped and free of build-tree paths.
+#
+#   check_deb.sh <build dir> <expected file list> <version>
+set -euo pipefail
+build=$(cd "$1" && pwd)
+expected=$2
+version=$3
+arch=$(dpkg --print-architecture)
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+if ! cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/out" >"$work/cpack.log" 2>&1; then
+  cat "$work/cpack.log"
+  exit 1
+fi
+deb=$work/out/poron-puzzle_${version}_${arch}.deb
+if [ ! -f "$deb" ]; then
+  echo "FAIL: no $(basename "$deb"); CPack wrote:"
+  ls "$work/out"
+  exit 1
+fi
+dpkg-deb -I "$deb"
+
+fail=0
+check_field() {
+  local got
+  got=$(dpkg-deb -f "$deb" "$1")
+  if [ "$got" != "$2" ]; then
+    echo "FAIL: $1 is '$got', expected '$2'"
+    fail=1
+  fi
+}
+check_field Package poron-puzzle
+check_field Version "$version"
+check_field Architecture "$arch"
+check_field Section games
+[ -n "$(dpkg-deb -f "$deb" Maintainer)" ] || { echo "FAIL: no Maintainer"; fail=1; }
+[ -n "$(dpkg-deb -f "$deb" Description)" ] || { echo "FAIL: no Description"; fail=1; }
+
+# The package names of Depends, without their version constraints.
+dpkg-deb -f "$deb" Depends | tr ',' '\n' | sed 's/(.*)//; s/[[:space:]]//g' | grep . \
+  | LC_ALL=C sort >"$work/depends"
+for needed in fonts-ipafont-gothic qt6-qpa-plugins libqt6widgets6 libqt6gui6 libqt6core6 \
+              libstdc++6 libc6; do
+  if ! grep -qx -- "$needed" "$work/depends"; then
+    echo "FAIL: Depends lacks $needed; it is: $(dpkg-deb -f "$deb" Depends)"
+    fail=1
+  fi
+done
+
+# Contents: every regular file of the list under usr/, the directories that
+# lead to them, and nothing more.
+dpkg-deb -c "$deb" >"$work/listing"
+cat "$work/listing"
+awk '{ name = $6; sub(/^\.\//, "", name); sub(/\/$/, "", name);
+       kind = substr($1, 1, 1);
+       if (kind == "d") print name >"'"$work/dirs"'"; else print name >"'"$work/files"'" }' \
+  "$work/listing"
+sed 's|^|usr/|' "$expected" | LC_ALL=C sort >"$work/want-files"
+LC_ALL=C sort -o "$work/files" "$work/files"
+if ! diff -u "$work/want-files" "$work/files"; then
+  echo "FAIL: the package's files differ from the list (- missing, + unexpected)"
+  fail=1
+fi
+while read -r path; do
+  while [ "$path" != . ]; do
+    path=$(dirname "$path")
+    [ "$path" = . ] || echo "$path"
+  done
+done <"$work/want-files" | LC_ALL=C sort -u >"$work/want-dirs"
+LC_ALL=C sort -o "$work/dirs" "$work/dirs"
+if ! diff -u "$work/want-dirs" "$work/dirs"; then
+  echo "FAIL: the package's directories differ (- missing, + unexpected)"
+  fail=1
+fi
+if awk '$2 != "root/root"' "$work/listing" | grep -q .; then
+  echo "FAIL: entries not owned by root/root"
+  fail=1
+fi
+mode_of() { awk -v n="./$1" '$6 == n { print $1 }' "$work/listing"; }
+[ "$(mode_of usr/bin/poron-puzzle)" = "-rwxr-xr-x" ] || { echo "FAIL: the program is not 0755"; fail=1; }
+if awk 'substr($1, 1, 1) == "-" && $6 != "./usr/bin/poron-puzzle" && $1 != "-rw-r--r--"' \
+     "$work/listing" | grep -q .; then
+  echo "FAIL: data files that are not 0644"
+  fail=1
+fi
+
+# What the files hold.
+dpkg-deb -x "$deb" "$work/root"
+program=$work/root/usr/bin/poron-puzzle
+description=$(file -b "$program")
+case "$description" in
+  ELF*executable*", stripped") ;;
+  *) echo "FAIL: the packaged program is not a stripped executable: $description"; fail=1 ;;
+esac
+if readelf -d "$program" | grep -qE '\((RPATH|RUNPATH)\)'; then
+  echo "FAIL: the packaged program carries a library search path:"
+  readelf -d "$program" | grep -E '\((RPATH|RUNPATH)\)'
+  fail=1
+fi
+if grep -rlF "$build" "$work/root"; then
+  echo "FAIL: the files above name the build folder $build"
+  fail=1
+fi
+metainfo=$work/root/usr/share/metainfo/io.github.poronpuzzle.PoronPuzzle.metainfo.xml
+if ! grep -qF "<release version=\"$version\"" "$metainfo"; then
+  echo "FAIL: the metadata's release is not version $version"
+  fail=1
+fi
+
+exit $fail
