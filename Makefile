@@ -23,3 +23,26 @@ run: build
 
 test: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure -j2 $(CTEST_ARGS)
+
+# Installing and packaging: `make install [PREFIX=...]`, `make uninstall`,
+# `make package` (writes the Debian package into $(BUILD_DIR)).
+PREFIX ?= /usr/local
+INSTALLED_LIST = $(BUILD_DIR)/installed-files.txt
+
+.PHONY: install uninstall package
+
+# Keeps its own copy of the list of installed files: the build folder's
+# install_manifest.txt is rewritten by every later install, packaging or test.
+install: build
+	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+	cp $(BUILD_DIR)/install_manifest.txt $(INSTALLED_LIST)
+
+uninstall:
+	@if [ ! -f $(INSTALLED_LIST) ]; then \
+	  echo "nothing was installed from $(BUILD_DIR)"; exit 1; \
+	fi
+	xargs -d '\n' rm -f -- < $(INSTALLED_LIST)
+	rm -f $(INSTALLED_LIST)
+
+package: build
+	cmake --build $(BUILD_DIR) --target package
