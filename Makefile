@@ -46,3 +46,8 @@ uninstall:
 
 package: build
 	cmake --build $(BUILD_DIR) --target package
+
+# Every picture on one sheet for review: $(BUILD_DIR)/contact-sheet.png
+.PHONY: contact-sheet
+contact-sheet: configure
+	cmake --build $(BUILD_DIR) --target contact-sheet
