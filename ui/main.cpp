@@ -23,8 +23,10 @@ using GameRandom = poron::MersenneRandom;
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("poron-puzzle"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.poronpuzzle.PoronPuzzle"));
     GameRandom random;
     poron::MainWindow window(random);
+    window.game().Form_Load();
     window.adjustSize();
     poron::centreOnScreen(window);
     window.show();

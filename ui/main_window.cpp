@@ -59,8 +59,6 @@ MainWindow::MainWindow(RandomSource& random, GameState initial)
     Timer1.setInterval(kTurnMilliseconds);
     connect(&Timer1, &QTimer::timeout, this, [this] { game_.Timer1_Timer(); });
     Timer1.start();
-
-    game_.Form_Load();
 }
 
 MainWindow::~MainWindow() = default;

@@ -18,8 +18,9 @@ class BoardWidget;
 class MainWindow : public QMainWindow, public GameWindows {
     Q_OBJECT
 public:
-    // Builds the window as it opens (title picture, empty board, timer running), then runs
-    // the game's start-up. `initial` starts the game from a given position.
+    // Builds the window as it opens: the title picture, an empty board, the timer running.
+    // The game's start-up (game().Form_Load()) follows before the window is first shown.
+    // `initial` sets up the game in a given position instead of an empty board.
     explicit MainWindow(RandomSource& random, GameState initial = {});
     ~MainWindow() override;
 

@@ -1,0 +1,18 @@
+// Driving modal windows from a test: act on the window once it is open, from inside its
+// own event loop, the way a player would.
+#pragma once
+
+#include <QWidget>
+#include <functional>
+
+namespace poron::test {
+
+// Runs `action` on the next modal window to open (polling the event loop), and
+// fails the test if none opens within `timeoutMs`. Call it before the code that opens it.
+void whenModalOpens(std::function<void(QWidget*)> action, int timeoutMs = 5000);
+
+// Clicks (press and release) at `position` of `widget`, delivered through its window
+// like real mouse input.
+void clickAt(QWidget* widget, QPoint position, Qt::MouseButton button = Qt::LeftButton);
+
+}  // namespace poron::test
