@@ -117,6 +117,9 @@ QImage quantiseTo256(const QImage &picture)
     colours.reserve(counts.size());
     for (auto it = counts.cbegin(); it != counts.cend(); ++it)
         colours.push_back({it.key(), it.value()});
+    // A hash is walked in a different order on every run: sort, so that the same picture
+    // always gets the same palette and the build gives the same files every time.
+    std::sort(colours.begin(), colours.end(), [](const Colour &a, const Colour &b) { return a.rgb < b.rgb; });
 
     std::vector<QRgb> palette;
     if (colours.size() <= 256) {
