@@ -54,7 +54,9 @@ ContinueDialog::ContinueDialog(const QWidget* centreOver)
                            Qt::MSWindowsFixedSizeDialogHint),
       owner_(centreOver) {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QString());
+    // An empty caption. Qt would show the program's name in a title left empty, so the
+    // title is one blank.
+    setWindowTitle(QStringLiteral(" "));
     setFixedSize(kWidth, kHeight);
     setAttribute(Qt::WA_OpaquePaintEvent);
 

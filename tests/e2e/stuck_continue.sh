@@ -30,6 +30,7 @@ wait_continue_dialog() {
   shoot
   COUNT9=$(count_hash) HEADLINE9=$(headline_hash)
   expect_centred_over_main
+  [ -z "$(xdotool getwindowname "$DIALOG" | tr -d ' ')" ] || fail "the dialog's caption is not empty: $(xdotool getwindowname "$DIALOG")"
   "$PROBE" same "$SHOT" "$DX" "$DY" continue "${PICTURE_ROWS[@]}" || fail "the dialog does not show its picture"
 }
 
