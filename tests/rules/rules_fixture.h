@@ -1,0 +1,45 @@
+// A game started from a drawn position, with the recording windows and a random source
+// that fails the test if anything draws from it.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <set>
+
+#include "board_picture.h"
+#include "game.h"
+#include "recording_windows.h"
+#include "scripted_random.h"
+
+namespace poron::test {
+
+class RulesTest : public ::testing::Test {
+  protected:
+    void start(const Picture& picture, const StageSetup& setup = {}) {
+        start(stageFrom(picture, setup));
+    }
+    void start(const GameState& state) { game = std::make_unique<Game>(windows, random, state); }
+    const GameState& state() const { return game->state(); }
+
+    RecordingWindows windows;
+    ScriptedRandom random;
+    std::unique_ptr<Game> game;
+};
+
+// Cells that show a given lower state.
+inline std::set<int> cellsShowing(const GameState& state, Lower lower) {
+    std::set<int> cells;
+    for (int i = 0; i < kCells; ++i)
+        if (state.lowerAt(i) == lower) cells.insert(i);
+    return cells;
+}
+
+inline std::set<int> cellsShowing(const GameState& state, Upper upper) {
+    std::set<int> cells;
+    for (int i = 0; i < kCells; ++i)
+        if (state.upperAt(i) == upper) cells.insert(i);
+    return cells;
+}
+
+}  // namespace poron::test
