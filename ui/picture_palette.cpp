@@ -29,6 +29,16 @@ QRegion regionOfOpaquePixels(const QImage& mask) {
     return region;
 }
 
+// The picture held by `slot`, made by `make` the first time it is asked for.
+template <typename Slot, typename Make>
+const auto& loadOnce(Slot& slot, Make make) {
+    if (!slot.loaded) {
+        slot.value = make();
+        slot.loaded = true;
+    }
+    return slot.value;
+}
+
 }  // namespace
 
 const PicturePalette& PicturePalette::instance() {
@@ -36,26 +46,45 @@ const PicturePalette& PicturePalette::instance() {
     return palette;
 }
 
-PicturePalette::PicturePalette() {
-    sprites_[static_cast<std::size_t>(Picture::pad)] = load(":/sprites/pad.xpm");
-    sprites_[static_cast<std::size_t>(Picture::target)] = load(":/sprites/pad_on_blue.xpm");
-    sprites_[static_cast<std::size_t>(Picture::sunk)] = load(":/sprites/pad_striped.xpm");
-    sprites_[static_cast<std::size_t>(Picture::frog)] = load(":/sprites/frog.xpm");
-    sprites_[static_cast<std::size_t>(Picture::frogHeart)] = load(":/sprites/frog_heart.xpm");
-    sprites_[static_cast<std::size_t>(Picture::curtain)] = load(":/sprites/curtain.xpm");
-    for (int k = 0; k < kRewardPictureCount; ++k)
-        rewards_[static_cast<std::size_t>(k)] = QPixmap(QStringLiteral(":/pictures/imageCG%1.png").arg(k));
-    curtainGap_ = regionOfOpaquePixels(QImage(QStringLiteral(":/sprites/curtain_gap.xpm")));
-    continuePicture_ = load(":/pictures/continue.png");
-    stageClearPicture_ = load(":/pictures/stage_clear.png");
-    versionPicture_ = load(":/pictures/version_logo.png");
-    frogIcon_ = QIcon(load(":/sprites/frog_icon.xpm"));
-    // The pointer's hot spot is the tip of the figure's outstretched arm.
-    pointer_ = QCursor(load(":/sprites/pointer.xpm"), 2, 15);
+const QPixmap& PicturePalette::sprite(Picture picture) const {
+    static constexpr std::array<const char*, kPictureCount> paths{
+        ":/sprites/pad.xpm",  ":/sprites/pad_on_blue.xpm", ":/sprites/pad_striped.xpm",
+        ":/sprites/frog.xpm", ":/sprites/frog_heart.xpm",  ":/sprites/curtain.xpm",
+    };
+    const auto k = static_cast<std::size_t>(picture);
+    return loadOnce(sprites_[k], [&] { return load(paths[k]); });
 }
 
 const QPixmap& PicturePalette::reward(int k) const {
-    return rewards_[static_cast<std::size_t>(std::clamp(k, 0, kRewardPictureCount - 1))];
+    const int shown = std::clamp(k, 0, kRewardPictureCount - 1);
+    return loadOnce(rewards_[static_cast<std::size_t>(shown)],
+                    [&] { return QPixmap(QStringLiteral(":/pictures/imageCG%1.png").arg(shown)); });
+}
+
+const QRegion& PicturePalette::curtainGap() const {
+    return loadOnce(curtainGap_,
+                    [] { return regionOfOpaquePixels(QImage(QStringLiteral(":/sprites/curtain_gap.xpm"))); });
+}
+
+const QPixmap& PicturePalette::continuePicture() const {
+    return loadOnce(continuePicture_, [] { return load(":/pictures/continue.png"); });
+}
+
+const QPixmap& PicturePalette::stageClearPicture() const {
+    return loadOnce(stageClearPicture_, [] { return load(":/pictures/stage_clear.png"); });
+}
+
+const QPixmap& PicturePalette::versionPicture() const {
+    return loadOnce(versionPicture_, [] { return load(":/pictures/version_logo.png"); });
+}
+
+const QIcon& PicturePalette::frogIcon() const {
+    return loadOnce(frogIcon_, [] { return QIcon(load(":/sprites/frog_icon.xpm")); });
+}
+
+const QCursor& PicturePalette::pointer() const {
+    // The pointer's hot spot is the tip of the figure's outstretched arm.
+    return loadOnce(pointer_, [] { return QCursor(load(":/sprites/pointer.xpm"), 2, 15); });
 }
 
 const QPixmap* spriteFor(Lower state) {

@@ -1,5 +1,6 @@
-// Every picture the windows show, loaded once from the program's resources: the sprites
-// the board cells share, the reward pictures, the dialogs' pictures, the icon and pointer.
+// Every picture the windows show, each loaded once from the program's resources when first
+// needed: the sprites the board cells share, the reward pictures, the dialogs' pictures, the
+// icon and pointer.
 #pragma once
 
 #include <QCursor>
@@ -23,31 +24,39 @@ const QPixmap* spriteFor(Upper state);
 
 class PicturePalette {
 public:
-    // Loaded on first use, kept for the whole run.
     static const PicturePalette& instance();
 
-    const QPixmap& sprite(Picture picture) const { return sprites_[static_cast<std::size_t>(picture)]; }
+    // Each picture is loaded from the resources the first time it is asked for and kept for
+    // the whole run, so that start-up decodes only what the first paint shows.
+    const QPixmap& sprite(Picture picture) const;
     // imageCG(k), k in 0..7; imageCG(0) is the title picture.
     const QPixmap& reward(int k) const;
     // The curtain's gap, where what lies beneath shows with inverted colours, in cell pixels.
-    const QRegion& curtainGap() const { return curtainGap_; }
-    const QPixmap& continuePicture() const { return continuePicture_; }
-    const QPixmap& stageClearPicture() const { return stageClearPicture_; }
-    const QPixmap& versionPicture() const { return versionPicture_; }
-    const QIcon& frogIcon() const { return frogIcon_; }
-    const QCursor& pointer() const { return pointer_; }
+    const QRegion& curtainGap() const;
+    const QPixmap& continuePicture() const;
+    const QPixmap& stageClearPicture() const;
+    const QPixmap& versionPicture() const;
+    const QIcon& frogIcon() const;
+    const QCursor& pointer() const;
 
 private:
-    PicturePalette();
+    PicturePalette() = default;
 
-    std::array<QPixmap, kPictureCount> sprites_;
-    std::array<QPixmap, kRewardPictureCount> rewards_;
-    QRegion curtainGap_;
-    QPixmap continuePicture_;
-    QPixmap stageClearPicture_;
-    QPixmap versionPicture_;
-    QIcon frogIcon_;
-    QCursor pointer_;
+    // A picture and whether it has been loaded yet.
+    template <typename T>
+    struct Lazy {
+        T value;
+        bool loaded = false;
+    };
+
+    mutable std::array<Lazy<QPixmap>, kPictureCount> sprites_;
+    mutable std::array<Lazy<QPixmap>, kRewardPictureCount> rewards_;
+    mutable Lazy<QRegion> curtainGap_;
+    mutable Lazy<QPixmap> continuePicture_;
+    mutable Lazy<QPixmap> stageClearPicture_;
+    mutable Lazy<QPixmap> versionPicture_;
+    mutable Lazy<QIcon> frogIcon_;
+    mutable Lazy<QCursor> pointer_;
 };
 
 }  // namespace poron
