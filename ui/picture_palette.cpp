@@ -3,23 +3,13 @@
 
 #include <QBitmap>
 #include <QImage>
-#include <QImageReader>
 #include <algorithm>
 
 namespace poron {
 
 namespace {
 
-// Reads one of our own pictures. Its format is known from its name, so Qt is told not to
-// guess it: guessing loads every image plugin installed (SVG among them) on the first read.
-QImage readImage(const QString& path) {
-    QImageReader reader(path, path.endsWith(QLatin1String(".png")) ? "png" : "xpm");
-    reader.setAutoDetectImageFormat(false);
-    return reader.read();
-}
-
-QPixmap load(const QString& path) { return QPixmap::fromImage(readImage(path)); }
-QPixmap load(const char* path) { return load(QString::fromLatin1(path)); }
+QPixmap load(const char* path) { return QPixmap(QString::fromLatin1(path)); }
 
 // The opaque pixels of a mask picture as a region.
 QRegion regionOfOpaquePixels(const QImage& mask) {
@@ -68,12 +58,12 @@ const QPixmap& PicturePalette::sprite(Picture picture) const {
 const QPixmap& PicturePalette::reward(int k) const {
     const int shown = std::clamp(k, 0, kRewardPictureCount - 1);
     return loadOnce(rewards_[static_cast<std::size_t>(shown)],
-                    [&] { return load(QStringLiteral(":/pictures/imageCG%1.png").arg(shown)); });
+                    [&] { return QPixmap(QStringLiteral(":/pictures/imageCG%1.png").arg(shown)); });
 }
 
 const QRegion& PicturePalette::curtainGap() const {
     return loadOnce(curtainGap_,
-                    [] { return regionOfOpaquePixels(readImage(QStringLiteral(":/sprites/curtain_gap.xpm"))); });
+                    [] { return regionOfOpaquePixels(QImage(QStringLiteral(":/sprites/curtain_gap.xpm"))); });
 }
 
 const QPixmap& PicturePalette::continuePicture() const {
