@@ -9,6 +9,7 @@
 
 #include "board_widget.h"
 #include "continue_dialog.h"
+#include "japanese_fonts.h"
 #include "picture_palette.h"
 #include "program_end.h"
 #include "stage_clear_window.h"
@@ -88,6 +89,13 @@ void MainWindow::buildMenus() {
     gopt->menuAction()->setObjectName(QStringLiteral("gopt"));
     connect(addCommand(gopt, "gverinfo", QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報")), &QAction::triggered, this,
             [this] { game_.gverinfo_Click(); });
+
+    // Every caption is Japanese: set in a Japanese Gothic face from the start, the menus need
+    // no search through the installed fonts for one that has their characters (a few
+    // milliseconds of start-up). Only the face changes; the size stays the menu bar's own.
+    QFont menuFont = bar->font();
+    menuFont.setFamilies(japaneseGothic(Pitch::proportional, 12, QFont::Normal).families());
+    for (QWidget* menu : std::initializer_list<QWidget*>{bar, gmenu, gopt}) menu->setFont(menuFont);
 }
 
 void MainWindow::setCaption(const std::string& text) { setWindowTitle(QString::fromStdString(text)); }
