@@ -51,3 +51,42 @@ package: build
 .PHONY: contact-sheet
 contact-sheet: configure
 	cmake --build $(BUILD_DIR) --target contact-sheet
+
+# Benchmarks: a Release build of its own, then one `name: value unit` line per figure.
+BENCH_DIR ?= build-release
+
+bench: deps
+	@if [ ! -f $(BENCH_DIR)/CMakeCache.txt ]; then \
+	  cmake -S . -B $(BENCH_DIR) -G $(GENERATOR) -DCMAKE_BUILD_TYPE=Release; \
+	fi
+	cmake --build $(BENCH_DIR) --target bench_programs
+	bench/run_bench.sh $(BENCH_DIR)
+
+# The rules, assets and window tests built with AddressSanitizer and
+# UndefinedBehaviorSanitizer; any report fails the run.
+ASAN_DIR ?= build-asan
+SANITIZER_ENV = \
+  ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:abort_on_error=0:exitcode=23:strict_string_checks=1:detect_stack_use_after_return=1:check_initialization_order=1 \
+  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1:exitcode=24
+
+.PHONY: test-asan test-valgrind
+
+test-asan: deps
+	@if [ ! -f $(ASAN_DIR)/CMakeCache.txt ]; then \
+	  cmake -S . -B $(ASAN_DIR) -G $(GENERATOR) -DPORON_SANITIZE=ON; \
+	fi
+	$(SANITIZER_ENV) cmake --build $(ASAN_DIR)
+	$(SANITIZER_ENV) ctest --test-dir $(ASAN_DIR) --output-on-failure -j2 -L 'rules|assets|ui'
+
+# The hundred openings of each modal window under valgrind's memcheck: no invalid access,
+# no memory definitely lost.
+VALGRIND_DIR ?= build-valgrind
+
+test-valgrind: deps
+	@if [ ! -f $(VALGRIND_DIR)/CMakeCache.txt ]; then \
+	  cmake -S . -B $(VALGRIND_DIR) -G $(GENERATOR); \
+	fi
+	cmake --build $(VALGRIND_DIR) --target ui_tests
+	QT_QPA_PLATFORM=offscreen valgrind --tool=memcheck --error-exitcode=1 \
+	  --leak-check=full --errors-for-leak-kinds=definite \
+	  $(VALGRIND_DIR)/tests/ui/ui_tests --gtest_filter='EachModalWindow/ModalWindowsRepeatTest.*'
