@@ -31,9 +31,6 @@ constexpr PixelPoint cellOrigin(int cell) {
 constexpr int cellAtPixel(int x, int y) {
     return (y / kCellPixels) * kColumns + x / kCellPixels;
 }
-constexpr bool isBoardPixel(int x, int y) {
-    return x >= 0 && y >= 0 && x < kBoardPixels && y < kBoardPixels;
-}
 
 // The eight knight jumps as index offsets, in the game's stored order.
 inline constexpr std::array<int, 8> knightOffsets{-21, -19, -8, 12, -12, 8, 19, 21};

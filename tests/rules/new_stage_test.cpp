@@ -7,6 +7,7 @@
 
 #include "board_picture.h"
 #include "game.h"
+#include "rules_fixture.h"
 #include "recording_windows.h"
 #include "scripted_random.h"
 #include "stage_checks.h"
@@ -15,15 +16,6 @@ namespace poron {
 namespace {
 
 using namespace test;
-
-void chooseLevel(Game& game, int level) {
-    if (level == 1)
-        game.geazy_Click();
-    else if (level == 2)
-        game.gnoml_Click();
-    else
-        game.ghard_Click();
-}
 
 // Cells whose display state differs between two boards.
 std::set<int> cellsDiffering(const GameState& a, const GameState& b) {

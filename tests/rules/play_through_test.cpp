@@ -12,15 +12,6 @@ namespace {
 
 using namespace test;
 
-void chooseLevel(Game& game, int level) {
-    if (level == 1)
-        game.geazy_Click();
-    else if (level == 2)
-        game.gnoml_Click();
-    else
-        game.ghard_Click();
-}
-
 TEST(PlayThrough, FollowingTheWalkClearsEveryStageWithoutGettingStuck) {
     for (int level : {1, 2, 5}) {
         for (int cleared = 0; cleared <= kMaxClearedStages; ++cleared) {

@@ -27,6 +27,16 @@ class RulesTest : public ::testing::Test {
     std::unique_ptr<Game> game;
 };
 
+// The difficulty command of `level` (1, 2 or 5), as the player chooses it from the menu.
+inline void chooseLevel(Game& game, int level) {
+    if (level == 1)
+        game.geazy_Click();
+    else if (level == 2)
+        game.gnoml_Click();
+    else
+        game.ghard_Click();
+}
+
 // Cells that show a given lower state.
 inline std::set<int> cellsShowing(const GameState& state, Lower lower) {
     std::set<int> cells;
