@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Poron Puzzle developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The project's commands: `make run`, `make test`, `make bench`.
 BUILD_DIR ?= build
 GENERATOR ?= Ninja

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Poron Puzzle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The list of every picture the game carries, by resource path, for code that
 // wants to walk all of them (the contact sheet, for one).
 #pragma once

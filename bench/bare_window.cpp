@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Poron Puzzle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick for start-up and memory: a bare Qt Widgets main window of the game's size,
 // a 320 x 320 client area under a menu bar with one item, and nothing else.
 #include <QApplication>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Poron Puzzle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Linked into the start-up builds of the game and of the bare window: when the main
 // window's first paint is done, prints "first-paint <ns>" on CLOCK_MONOTONIC to stdout, so
 // that the meter that started the process can tell how long it took. The program's own

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Poron Puzzle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cost of painting the board on Qt's offscreen platform: a full repaint of a 47-pad
 // stage with a curtain and the frog, and the repaint one tick causes, with the pixels it
 // covers. Prints `name: value unit` lines.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Poron Puzzle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cost of each event of the rules: a tick, a move, a restart and laying out a stage,
 // printed as `name: value unit` lines.
 #include <benchmark/benchmark.h>

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Poron Puzzle developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs every benchmark against the programs of one Release build folder and prints one
 # `name: value unit` line per figure, then `bench: done`. Start-up, memory and idle cost are
 # measured under a private Xvfb display. Each tool's own messages (normally none) go to a

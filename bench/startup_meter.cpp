@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Poron Puzzle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Measures start-up and peak memory from outside: starts a program (under whatever display
 // DISPLAY names), waits for the "first-paint <ns>" line its start-up build prints, lets it
 // settle, reads its peak resident set and kills it. Alternates the game and the bare window

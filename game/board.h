@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Poron Puzzle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 10 x 10 board: cell indices, their pixel squares and the knight's jumps.
 #pragma once
 

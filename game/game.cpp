@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Poron Puzzle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules of the game: start-up, difficulty, new stage, restart, the turn engine and the
 // player's moves, each step in the order the game has always taken them.
 #include "game.h"

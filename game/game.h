@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Poron Puzzle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's rules, driven by the events the windows deliver: start-up, the menu
 // commands, the release of a mouse button over a cell and the 300 ms timer tick.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Poron Puzzle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the rules ask of the windows: the caption, the background, the hidden label,
 // repainting a cell, the three modal windows and the end of the program.
 #pragma once

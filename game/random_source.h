@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Poron Puzzle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's one sequence of uniform random numbers, and choosing among m things with it.
 #pragma once
 

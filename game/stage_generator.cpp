@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Poron Puzzle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The stage generator: random knight walks, with a backtracking search for the rare case
 // where every fresh walk has run into a dead end.
 #include "stage_generator.h"

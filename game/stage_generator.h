@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Poron Puzzle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Laying out a stage: a random walk of knight jumps over distinct cells.
 #pragma once
 

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Poron Puzzle developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package, built by `make package` (CPack): the installed files
 # above and nothing else, with its dependencies taken from the program's
 # shared libraries.

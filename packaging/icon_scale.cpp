@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Poron Puzzle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Build-time tool: writes the frog icon as a square PNG of a given size,
 // enlarged by nearest neighbour so that the pixel art stays crisp.
 //

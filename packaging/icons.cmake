@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Poron Puzzle developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The frog icon in the hicolor theme: the 32 × 32 pixel art as it is, and
 # whole-number enlargements of it where every pixel becomes a square block.
 add_executable(poron-icon-scale icon_scale.cpp)

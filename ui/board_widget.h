@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Poron Puzzle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The board: one widget that paints the background picture and both layers of cells,
 // and turns mouse presses and releases into the cell that took the press.
 #pragma once

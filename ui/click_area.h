@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Poron Puzzle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An invisible rectangle that reports a click: a press and a release inside it.
 #pragma once
 

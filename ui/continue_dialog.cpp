@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Poron Puzzle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The continue dialog: its picture, labels, countdown script and click areas.
 #include "continue_dialog.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Poron Puzzle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Continue？" dialog of a stuck frog: it counts down from 9 with pleading messages;
 // Yes continues the game, No or the end of the count ends the program.
 #pragma once

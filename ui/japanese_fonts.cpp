@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Poron Puzzle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Choosing a Japanese Gothic face among those installed.
 #include "japanese_fonts.h"
 

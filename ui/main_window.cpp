@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Poron Puzzle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: building it, its menu commands, and what it does for the game.
 #include "main_window.h"
 

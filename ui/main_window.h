@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Poron Puzzle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: the board, the menu bar, the hidden label and the 300 ms timer; it
 // carries the game and opens the modal windows the game asks for.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Poron Puzzle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loading the picture palette from the resources compiled into the program.
 #include "picture_palette.h"
 

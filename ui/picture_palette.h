@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Poron Puzzle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every picture the windows show, each loaded once from the program's resources when first
 // needed: the sprites the board cells share, the reward pictures, the dialogs' pictures, the
 // icon and pointer.

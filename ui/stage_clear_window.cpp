@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Poron Puzzle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The stage-clear window: a picture that stays until it is clicked.
 #include "stage_clear_window.h"
 

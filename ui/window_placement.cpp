@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Poron Puzzle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Window placement done by the game itself, so that it does not depend on a window manager.
 #include "window_placement.h"
 

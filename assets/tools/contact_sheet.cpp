@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Poron Puzzle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Review tool: draws every carried picture on one sheet, the illustrations
 // at 1x and the sprites at 1x and 4x, each with its name, and saves it.
 //

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Poron Puzzle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Median-cut palette reduction with a few rounds of k-means refinement.
 #include "palette_quantiser.h"
 

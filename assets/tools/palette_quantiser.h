@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Poron Puzzle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reduces an opaque picture to an 8-bit palette of at most 256 colours.
 #pragma once
 

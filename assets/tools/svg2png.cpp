@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Poron Puzzle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Build-time tool: renders one illustration (SVG) at its own size into an
 // opaque PNG with an 8-bit palette of at most 256 colours.
 //

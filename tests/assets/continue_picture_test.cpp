@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Poron Puzzle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The words Yes and No on the continue picture lie over the dialog's two
 // click areas: their white letter pixels stay inside the painted boxes.
 #include "picture_helpers.h"

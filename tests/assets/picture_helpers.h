@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Poron Puzzle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Small helpers the asset tests share: loading a carried picture and looking
 // at its pixels.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Poron Puzzle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The build tool's palette reduction: at most 256 opaque colours, flat areas
 // kept exactly, nothing lost when a picture already fits.
 #include "palette_quantiser.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Poron Puzzle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every picture of the catalogue is carried in the program, loads at its
 // exact size and keeps to its colour and transparency budget.
 #include "picture_helpers.h"

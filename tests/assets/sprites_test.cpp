@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Poron Puzzle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The board sprites agree with each other: the three lily pads share one
 // pad, the curtain's gap matches its inverting mask, the pointer's hot spot
 // is the tip of its arm.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Poron Puzzle developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Left alone, the "Continue？" dialog of a stuck frog counts down to the end and the
 # program ends by itself, 12 s after the dialog opened, with status 0 and no output.
 source "$(dirname "$0")/e2e_lib.sh" "$@"

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Poron Puzzle developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the end-to-end cases: a private Xvfb server, the fixed-seed game on it, real
 # X input through xdotool, and screenshots read by screen_probe. Sourced by each case as
 #

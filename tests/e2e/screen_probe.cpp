@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Poron Puzzle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reads screenshots of the running game for the end-to-end tests, against the pictures the
 // game carries (linked in from the assets library, never taken from the program's screen).
 //

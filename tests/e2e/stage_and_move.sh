@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Poron Puzzle developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # かんたん lays out the planned stage under the caption "レベル0"; a click on a marked pad
 # moves the frog and sinks the pad it left, with any mouse button; ｷﾞﾌﾞｱｯﾌﾟ puts the stage
 # back; ｵﾌﾟｼｮﾝ → ﾊﾞｰｼﾞｮﾝ情報 opens the version dialog over the main window and OK closes it.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Poron Puzzle developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Clearing a stage: the planned clicks in the walk's order bring up the curtains; a click on
 # one opens the borderless stage-clear window over the main window, which stays until it is
 # clicked; then the caption reads "レベル1" and a 13-pad stage lies on reward picture 1.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Poron Puzzle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Plans the end-to-end tests' moves: replays what the fixed-seed game does at start-up and
 // on a difficulty command, prints the stage it lays out, a sequence of clicks that leaves
 // the frog stuck and one that reaches the curtains, and plays both plans on the rules

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Poron Puzzle developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The main window as the game starts: caption, position, fixed size, a 320 x 320 client
 # area under the menu bar showing the whole title picture; an empty board that ticks and
 # clicks leave alone; then ｹﾞｰﾑ → 終了 ends the program with status 0 and no output.

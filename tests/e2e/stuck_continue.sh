@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Poron Puzzle developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A stuck frog: the "Continue？" dialog opens centred over the main window and counts down
 # every 1.2 s with its messages; Yes puts the stage back to its start; the next stuck frog
 # gets a fresh dialog at 9 with "手詰まり", and No ends the program with status 0.

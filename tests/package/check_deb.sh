@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Poron Puzzle developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package with CPack into a temporary folder and checks its
 # control fields and its contents: the installed files under /usr and nothing
 # else, owned by root, the program stripped and free of build-tree paths.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Poron Puzzle developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the game into a fresh temporary prefix and checks that exactly the
 # expected files arrive, and that they name one another consistently.
 #

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Poron Puzzle developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the game into a temporary prefix, starts the installed program on a
 # private Xvfb server with no window manager, checks that its window appears
 # with the caption "ポロンパズル", closes that window the way a desktop's close

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Poron Puzzle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The frog icon in every theme size: each PNG is the 32 × 32 pixel art with
 // every pixel, transparency included, enlarged to an equal square block.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Poron Puzzle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Test helper: asks an X window to close the way a window manager does when
 // its close button is pressed, with a WM_DELETE_WINDOW message. Fails when the
 // window does not take part in that protocol, since then no desktop could

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Poron Puzzle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The board's knight jumps: which jumps leave each cell, in which order, and that none wraps
 // across the left or right edge.
 #include "board.h"

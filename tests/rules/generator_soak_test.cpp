@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Poron Puzzle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A million generated stages over every level and number of cleared stages, each checked:
 // the exact number of pads, no cell twice, every pad one knight jump from the one before.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Poron Puzzle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The player's click on a cell: moving the frog onto a target, clicks that do nothing, and
 // clearing the stage through a curtain.
 #include <gtest/gtest.h>

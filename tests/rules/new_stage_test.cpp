@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Poron Puzzle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Laying out a stage through the game: the board, the pad map and the variables the new
 // stage is handed over with, for every level and number of cleared stages.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Poron Puzzle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole stages played through the rules: following the walk always clears a stage, and a
 // player who picks targets at random never breaks the promises of a stage in play.
 #include <gtest/gtest.h>

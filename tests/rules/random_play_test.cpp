@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Poron Puzzle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A long random play: clicks anywhere, ticks and menu commands in random order, with the
 // continue dialog answered Yes and the stage-clear window clicked away. After every event
 // the stage in play must still keep its promises.

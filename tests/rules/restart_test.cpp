@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Poron Puzzle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Giving up: the stage back at its start, and nothing at all before the first stage.
 #include <gtest/gtest.h>
 

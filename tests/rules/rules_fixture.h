@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Poron Puzzle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A game started from a drawn position, with the recording windows and a random source
 // that fails the test if anything draws from it.
 #pragma once

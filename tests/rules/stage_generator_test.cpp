@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Poron Puzzle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The stage generator on its own: which cell each draw picks, the exact order of the draws,
 // walks that run into a dead end, and the backtracking search behind them.
 #include "stage_generator.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Poron Puzzle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up and the menu commands: the empty board before the first stage, the three
 // difficulties, quitting and the version dialog.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Poron Puzzle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The turn engine: one tick's gate, pose swap, marking, final-jump curtains and the stuck
 // frog's continue dialog.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Poron Puzzle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The board widget on its own: which cell takes a press, and how the cells are painted.
 #include <gtest/gtest.h>
 

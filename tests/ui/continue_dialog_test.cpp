@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Poron Puzzle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The continue dialog: its countdown script, its click areas, and keys that do nothing.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Poron Puzzle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: its shape, its menu, and the game played through it with the mouse.
 #include <gtest/gtest.h>
 

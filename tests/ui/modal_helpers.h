@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Poron Puzzle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Driving modal windows from a test: act on the window once it is open, from inside its
 // own event loop, the way a player would.
 #pragma once

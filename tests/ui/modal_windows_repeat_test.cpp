@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Poron Puzzle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Each of the three modal windows opened and closed a hundred times through the main window,
 // closed from inside its own event loop the way a player closes it. Every opening must show
 // a fresh window, and every closing must destroy it and leave no window behind. Run under

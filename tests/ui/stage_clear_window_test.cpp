@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Poron Puzzle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The stage-clear window: borderless, closed by a click anywhere and by nothing else.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Poron Puzzle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the window tests inside one QApplication on the offscreen platform.
 #include <gtest/gtest.h>
 

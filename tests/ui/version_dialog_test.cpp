@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Poron Puzzle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The version dialog: its look, OK with the keyboard focus, Escape doing nothing.
 #include <gtest/gtest.h>
 

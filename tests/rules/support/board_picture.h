@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Poron Puzzle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Boards written as ten strings of ten letters, one letter per cell, for setting up a
 // position and for showing a board in a failure message:
 //   '.' blank          'o' pad            't' target          'x' sunk

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Poron Puzzle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A stand-in for the game's windows that writes down every call the rules make, in order,
 // and lets a test script what happens while a modal window is open.
 #pragma once

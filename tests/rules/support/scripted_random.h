@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Poron Puzzle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A random source that hands out a written list of numbers in order, so that a test
 // decides every draw the generator makes.
 #pragma once

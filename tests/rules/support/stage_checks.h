@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Poron Puzzle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks of the promises a stage keeps. Each returns an empty string when the promise holds,
 // otherwise says what is wrong. They work from rows and columns alone, not from the game's
 // own jump tables, so a fault in those tables shows up here.
