@@ -3,9 +3,6 @@
 # The Debian package, built by `make package` (CPack): the installed files
 # above and nothing else, with its dependencies taken from the program's
 # shared libraries.
-set(PORON_MAINTAINER "Poron Puzzle developers <poron-puzzle@example.org>"
-    CACHE STRING "Maintainer field of the Debian package")
-
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME poron-puzzle)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
@@ -19,6 +16,7 @@ clear the stage and see the next picture. Played with the mouse; the game's\n\
 text is in Japanese.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_SOURCE_DIR}/strip_sections.cmake)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)

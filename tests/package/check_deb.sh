@@ -3,7 +3,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package with CPack into a temporary folder and checks its
 # control fields and its contents: the installed files under /usr and nothing
-# else, owned by root, the program stripped and free of build-tree paths.
+# else, owned by root, the program stripped and free of build-tree paths, and
+# no placeholder address anywhere.
 #
 #   check_deb.sh <build dir> <expected file list> <version>
 set -euo pipefail
@@ -15,16 +16,7 @@ arch=$(dpkg --print-architecture)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-if ! cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/out" >"$work/cpack.log" 2>&1; then
-  cat "$work/cpack.log"
-  exit 1
-fi
-deb=$work/out/poron-puzzle_${version}_${arch}.deb
-if [ ! -f "$deb" ]; then
-  echo "FAIL: no $(basename "$deb"); CPack wrote:"
-  ls "$work/out"
-  exit 1
-fi
+deb=$("$(dirname "$0")/build_deb.sh" "$build" "$work/out" "$version")
 dpkg-deb -I "$deb"
 
 fail=0
@@ -40,7 +32,7 @@ check_field Package poron-puzzle
 check_field Version "$version"
 check_field Architecture "$arch"
 check_field Section games
-[ -n "$(dpkg-deb -f "$deb" Maintainer)" ] || { echo "FAIL: no Maintainer"; fail=1; }
+check_field Maintainer "Poron Puzzle developers <poron-puzzle@poronpuzzle.github.io>"
 [ -n "$(dpkg-deb -f "$deb" Description)" ] || { echo "FAIL: no Description"; fail=1; }
 
 # The package names of Depends, without their version constraints.
@@ -84,8 +76,8 @@ if awk '$2 != "root/root"' "$work/listing" | grep -q .; then
   fail=1
 fi
 mode_of() { awk -v n="./$1" '$6 == n { print $1 }' "$work/listing"; }
-[ "$(mode_of usr/bin/poron-puzzle)" = "-rwxr-xr-x" ] || { echo "FAIL: the program is not 0755"; fail=1; }
-if awk 'substr($1, 1, 1) == "-" && $6 != "./usr/bin/poron-puzzle" && $1 != "-rw-r--r--"' \
+[ "$(mode_of usr/games/poron-puzzle)" = "-rwxr-xr-x" ] || { echo "FAIL: the program is not 0755"; fail=1; }
+if awk 'substr($1, 1, 1) == "-" && $6 != "./usr/games/poron-puzzle" && $1 != "-rw-r--r--"' \
      "$work/listing" | grep -q .; then
   echo "FAIL: data files that are not 0644"
   fail=1
@@ -93,7 +85,7 @@ fi
 
 # What the files hold.
 dpkg-deb -x "$deb" "$work/root"
-program=$work/root/usr/bin/poron-puzzle
+program=$work/root/usr/games/poron-puzzle
 description=$(file -b "$program")
 case "$description" in
   ELF*executable*", stripped") ;;
@@ -111,6 +103,12 @@ fi
 metainfo=$work/root/usr/share/metainfo/io.github.poronpuzzle.PoronPuzzle.metainfo.xml
 if ! grep -qF "<release version=\"$version\"" "$metainfo"; then
   echo "FAIL: the metadata's release is not version $version"
+  fail=1
+fi
+
+# Compressed documents are read through zgrep.
+if find "$work/root" -type f -exec zgrep -lE '@example\.(org|com|net)|@localhost' {} + | grep .; then
+  echo "FAIL: the files above name a placeholder mail address"
   fail=1
 fi
 

@@ -32,9 +32,9 @@ if [ -n "$empty" ]; then
   fail=1
 fi
 
-program=$prefix/bin/poron-puzzle
+program=$prefix/games/poron-puzzle
 if [ ! -x "$program" ] || ! file -b "$program" | grep -q '^ELF .* executable'; then
-  echo "FAIL: bin/poron-puzzle is not an executable program: $(file -b "$program")"
+  echo "FAIL: games/poron-puzzle is not an executable program: $(file -b "$program")"
   fail=1
 fi
 

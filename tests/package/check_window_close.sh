@@ -62,7 +62,7 @@ export DISPLAY=:$(head -n1 "$work/display")
 unset WAYLAND_DISPLAY
 export QT_QPA_PLATFORM=xcb
 
-"$work/prefix/bin/poron-puzzle" >"$work/game.log" 2>&1 &
+"$work/prefix/games/poron-puzzle" >"$work/game.log" 2>&1 &
 game_pid=$!
 
 visible_windows() {
