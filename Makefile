@@ -49,6 +49,17 @@ uninstall:
 package: build
 	cmake --build $(BUILD_DIR) --target package
 
+# The README's pictures, taken by the end-to-end tests from the real program:
+# the game in play and the continue dialog, copied into docs/.
+E2E_SHOTS = $(BUILD_DIR)/e2e-screenshots
+
+.PHONY: screenshots
+screenshots: configure
+	cmake --build $(BUILD_DIR) --target poron-puzzle-fixed-seed e2e_screen_probe e2e_stage_planner
+	ctest --test-dir $(BUILD_DIR) --output-on-failure -R '^e2e\.(stage_and_move|stuck_continue)$$'
+	cp $(E2E_SHOTS)/stage_and_move-moved.png docs/in-play.png
+	cp $(E2E_SHOTS)/stuck_continue-continue.png docs/continue.png
+
 # Every picture on one sheet for review: $(BUILD_DIR)/contact-sheet.png
 .PHONY: contact-sheet
 contact-sheet: configure
