@@ -39,16 +39,7 @@ fail() {
 }
 step() { echo "* $* ($((SECONDS)) s into the hook)"; }
 
-# Waits up to $1 tenths of a second for the command after it to succeed.
-wait_for() {
-  local tenths=$1
-  shift
-  for ((i = 0; i < tenths; i++)); do
-    if "$@"; then return 0; fi
-    sleep 0.1
-  done
-  return 1
-}
+source "$(dirname "$0")/../package/window_session.sh"
 
 in_root() {
   chroot "$root" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin LC_ALL=C.UTF-8 \
@@ -96,13 +87,7 @@ japanese_font_open() { grep -qE '/fonts/opentype/ipafont-gothic/ipag' "/proc/$ga
 wait_for 100 japanese_font_open || fail "the program opened no IPA Gothic font; its fonts: $(grep -o '/fonts/.*' "/proc/$game_pid/maps" | sort -u)"
 grep -oE '/fonts/opentype/ipafont-gothic/[^ ]+' "/proc/$game_pid/maps" | sort -u | sed 's/^/  font in use: /'
 
-"$CLEAN_INSTALL_SEND_CLOSE" "$window" || fail "could not ask the window to close"
-game_ended() { ! kill -0 "$game_pid" 2>/dev/null; }
-wait_for 100 game_ended || fail "the program still runs 10 s after its window was closed"
-status=0
-wait "$game_pid" || status=$?
-game_pid=
-[ "$status" -eq 0 ] || fail "the program ended with status $status"
+close_and_expect_exit "$CLEAN_INSTALL_SEND_CLOSE" "$window"
 [ ! -s "$work/game.stderr" ] || fail "the program wrote to stderr"
 [ ! -s "$work/game.stdout" ] || fail "the program wrote to stdout"
 rm -rf "$root/tmp/home" "$root/tmp/runtime" "$root/tmp/$(basename "$deb")"

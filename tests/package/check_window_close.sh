@@ -37,16 +37,7 @@ fail() {
   exit 1
 }
 
-# Waits up to $1 tenths of a second for the command after it to succeed.
-wait_for() {
-  local tenths=$1
-  shift
-  for ((i = 0; i < tenths; i++)); do
-    if "$@"; then return 0; fi
-    sleep 0.1
-  done
-  return 1
-}
+source "$(dirname "$0")/window_session.sh"
 
 if ! cmake --install "$build" --prefix "$work/prefix" >"$work/install.log" 2>&1; then
   cat "$work/install.log"
@@ -79,12 +70,5 @@ xwininfo -id "$window" | grep -q 'Map State: IsViewable' || fail "window $window
 title=$(LC_ALL=C.UTF-8 xprop -id "$window" -notype _NET_WM_NAME)
 [ "$title" = "_NET_WM_NAME = \"$caption\"" ] || fail "the window's caption is: $title"
 
-"$send_close" "$window" || fail "could not ask the window to close"
-
-game_ended() { ! kill -0 "$game_pid" 2>/dev/null; }
-wait_for 100 game_ended || fail "the program still runs 10 s after its window was closed"
-status=0
-wait "$game_pid" || status=$?
-game_pid=
-[ "$status" -eq 0 ] || fail "the program ended with status $status"
+close_and_expect_exit "$send_close" "$window"
 echo "the window \"$caption\" closed and the program ended with status 0"
