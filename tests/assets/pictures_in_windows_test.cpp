@@ -17,6 +17,7 @@
 #include "main_window.h"
 #include "picture_measures.h"
 #include "picture_palette.h"
+#include "stage_clear_window.h"
 
 namespace poron::test {
 namespace {
@@ -89,6 +90,35 @@ TEST_F(AtScaleTwo, SpritesAreEnlargedPixelForPixel) {
             }
     }
     EXPECT_GT(checked, 6 * 400);
+}
+
+TEST_F(AtScaleTwo, TheStageClearWindowShowsItsPictureDrawnAtTwice) {
+    StageClearWindow window;
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const QPixmap grabbed = window.grab();
+    EXPECT_EQ(window.size(), QSize(209, 112));
+    ASSERT_EQ(grabbed.size(), QSize(418, 224));
+    // The picture's bottom row lies outside the window, at every scale.
+    const QImage drawn = QImage(QStringLiteral(":/pictures/stage_clear@2x.png")).copy(0, 0, 418, 224);
+    EXPECT_TRUE(grabbed.toImage().convertToFormat(QImage::Format_RGB32) == drawn.convertToFormat(QImage::Format_RGB32));
+}
+
+TEST(IllustrationScale, EachScreenGetsTheNextWholeScaleUpToThree) {
+    const struct {
+        qreal ratio;
+        int scale;
+    } cases[] = {{1.0, 1}, {1.25, 2}, {1.5, 2}, {2.0, 2}, {2.5, 3}, {3.0, 3}, {4.0, 3}};
+    for (const auto& c : cases) EXPECT_EQ(illustrationScale(c.ratio), c.scale) << c.ratio;
+    // The picture for a scale keeps its logical size, and is loaded once.
+    const PicturePalette& palette = PicturePalette::instance();
+    for (const QPixmap* picture : {&palette.continuePicture(3), &palette.versionPicture(2.5), &palette.reward(7, 3)}) {
+        EXPECT_EQ(picture->devicePixelRatio(), 3.0);
+        EXPECT_EQ(picture->size() / 3, picture->deviceIndependentSize().toSize());
+    }
+    EXPECT_EQ(palette.continuePicture(3).deviceIndependentSize().toSize(), QSize(193, 113));
+    EXPECT_EQ(palette.versionPicture(2.5).deviceIndependentSize().toSize(), QSize(200, 120));
+    EXPECT_EQ(&palette.reward(7, 2.2), &palette.reward(7, 3));
 }
 
 // The boxes where the continue dialog's black labels stand, in logical pixels, measured on
