@@ -4,6 +4,7 @@
 #include "picture_palette.h"
 
 #include <QBitmap>
+#include <QGuiApplication>
 #include <QImage>
 #include <algorithm>
 #include <cmath>
@@ -114,9 +115,13 @@ const QPixmap& PicturePalette::versionPicture(qreal devicePixelRatio) const {
 
 const QIcon& PicturePalette::frogIcon() const {
     return loadOnce(frogIcon_, [] {
+        // On a screen of scale 2 or 3 the icon is shown that many times larger: give it the
+        // frog enlarged pixel for pixel rather than let the desktop smooth it. At scale 1 the
+        // 32 px frog is all there is, and nothing more is held.
         const QPixmap frog = load(":/sprites/frog_icon.xpm");
         QIcon icon(frog);
-        for (int scale = 2; scale <= 4; ++scale) icon.addPixmap(enlarged(frog, scale));
+        const int scale = illustrationScale(qGuiApp->devicePixelRatio());
+        if (scale > 1) icon.addPixmap(enlarged(frog, scale));
         return icon;
     });
 }

@@ -46,7 +46,7 @@ public:
     const QPixmap& continuePicture(qreal devicePixelRatio = 1) const;
     const QPixmap& stageClearPicture(qreal devicePixelRatio = 1) const;
     const QPixmap& versionPicture(qreal devicePixelRatio = 1) const;
-    // The frog at 32 px, and doubled and tripled pixel for pixel for larger icon sizes.
+    // The frog at 32 px, and also enlarged pixel for pixel for a screen of scale 2 or 3.
     const QIcon& frogIcon() const;
     const QCursor& pointer() const;
 

@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The pictures as the windows show them, on a screen of scale 2 (ctest runs this with
 // QT_SCALE_FACTOR=2 on the offscreen platform): the board shows the title picture drawn at
-// 2x, with detail finer than a doubled picture, while the sprites stay pixel art enlarged
-// pixel for pixel; and black text reads wherever the continue dialog's labels can stand.
+// 2x, with detail finer than a doubled picture, while the sprites (and the icon) stay pixel
+// art enlarged pixel for pixel; and black text reads wherever the continue dialog's labels
+// can stand.
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -102,6 +103,15 @@ TEST_F(AtScaleTwo, TheStageClearWindowShowsItsPictureDrawnAtTwice) {
     // The picture's bottom row lies outside the window, at every scale.
     const QImage drawn = QImage(QStringLiteral(":/pictures/stage_clear@2x.png")).copy(0, 0, 418, 224);
     EXPECT_TRUE(grabbed.toImage().convertToFormat(QImage::Format_RGB32) == drawn.convertToFormat(QImage::Format_RGB32));
+}
+
+TEST_F(AtScaleTwo, TheIconIsTheFrogEnlargedPixelForPixel) {
+    const QIcon& icon = PicturePalette::instance().frogIcon();
+    EXPECT_TRUE(icon.availableSizes().contains(QSize(64, 64)));
+    const QImage frog(QStringLiteral(":/sprites/frog_icon.xpm"));
+    const QImage doubled = frog.scaled(64, 64, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    EXPECT_TRUE(icon.pixmap(QSize(64, 64), 1.0).toImage().convertToFormat(QImage::Format_ARGB32) ==
+                doubled.convertToFormat(QImage::Format_ARGB32));
 }
 
 TEST(IllustrationScale, EachScreenGetsTheNextWholeScaleUpToThree) {
