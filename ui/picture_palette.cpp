@@ -17,13 +17,8 @@ namespace {
 
 QPixmap load(const char* path) { return QPixmap(QString::fromLatin1(path)); }
 
-// The illustrations at 1x: the reward pictures 0..7, then the dialogs' pictures.
-constexpr std::array<const char*, 11> illustrationPaths{
-    ":/pictures/imageCG0.png", ":/pictures/imageCG1.png",    ":/pictures/imageCG2.png",
-    ":/pictures/imageCG3.png", ":/pictures/imageCG4.png",    ":/pictures/imageCG5.png",
-    ":/pictures/imageCG6.png", ":/pictures/imageCG7.png",    ":/pictures/continue.png",
-    ":/pictures/stage_clear.png", ":/pictures/version_logo.png",
-};
+// The illustrations are the first entries of the asset catalogue: the reward pictures 0..7,
+// then the dialogs' pictures.
 constexpr int kContinue = 8;
 constexpr int kStageClear = 9;
 constexpr int kVersion = 10;
@@ -82,11 +77,11 @@ int illustrationScale(qreal devicePixelRatio) {
 }
 
 const QPixmap& PicturePalette::illustration(int id, qreal devicePixelRatio) const {
-    static_assert(illustrationPaths.size() == kIllustrationCount);
     const int scale = illustrationScale(devicePixelRatio);
     auto& slot = illustrations_[static_cast<std::size_t>(id)][static_cast<std::size_t>(scale - 1)];
     return loadOnce(slot, [&] {
-        QPixmap picture(assets::atScale(QString::fromLatin1(illustrationPaths[static_cast<std::size_t>(id)]), scale));
+        const char* path = assets::catalogue()[static_cast<std::size_t>(id)].path;
+        QPixmap picture(assets::atScale(QString::fromLatin1(path), scale));
         picture.setDevicePixelRatio(scale);
         return picture;
     });

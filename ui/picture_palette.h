@@ -53,7 +53,8 @@ public:
 private:
     PicturePalette() = default;
 
-    // The illustrations, in the order of illustrationPaths in the source.
+    // The illustrations, in the order of the asset catalogue (rewards 0..7, continue, stage
+    // clear, version).
     static constexpr int kIllustrationCount = kRewardPictureCount + 3;
     const QPixmap& illustration(int id, qreal devicePixelRatio) const;
 
