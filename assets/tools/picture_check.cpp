@@ -11,6 +11,22 @@
 
 #include <QImage>
 #include <cstdio>
+#include <string>
+
+namespace {
+
+// "12.5 % in cell 47 (row 4, column 7)", or "no close pixel" when no cell has one.
+std::string describe(const poron::assets::CellShare &worst)
+{
+    if (worst.share == 0)
+        return "no close pixel";
+    char text[64];
+    std::snprintf(text, sizeof text, "%.1f %% in cell %d (row %d, column %d)", 100 * worst.share, worst.cell,
+                  worst.cell / 10, worst.cell % 10);
+    return text;
+}
+
+} // namespace
 
 int main(int argc, char **argv)
 {
@@ -32,10 +48,8 @@ int main(int argc, char **argv)
         const CellShare blue = worstCell(picture, {board.targetBlue});
         const bool ok = green.share <= kMostCloseShare && blue.share <= kMostCloseShare;
         failed += !ok;
-        std::printf("%s: %s  pad green: %4.1f %% in cell %d (row %d, column %d)  target blue: %4.1f %% in cell %d "
-                    "(row %d, column %d)\n",
-                    argv[i], ok ? "ok  " : "FAIL", 100 * green.share, green.cell, green.cell / 10, green.cell % 10,
-                    100 * blue.share, blue.cell, blue.cell / 10, blue.cell % 10);
+        std::printf("%s: %s  pad green: %s  target blue: %s\n", argv[i], ok ? "ok  " : "FAIL",
+                    describe(green).c_str(), describe(blue).c_str());
     }
     if (failed)
         std::printf("%d picture(s) with a cell where more than %.0f %% of the pixels lie within dE %.0f of a pad or "
