@@ -36,4 +36,12 @@ std::span<const CataloguedPicture> catalogue()
     return kPictures;
 }
 
+QString atScale(const QString &illustrationPath, int scale)
+{
+    QString path = illustrationPath;
+    if (scale > 1)
+        path.insert(path.lastIndexOf(QLatin1Char('.')), QStringLiteral("@%1x").arg(scale));
+    return path;
+}
+
 } // namespace poron::assets

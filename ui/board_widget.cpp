@@ -35,9 +35,14 @@ BoardWidget::BoardWidget(const GameState& state, QWidget* parent) : QWidget(pare
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void BoardWidget::setBackground(const QPixmap& picture) {
-    background_ = picture;
+void BoardWidget::setBackground(int rewardPicture) {
+    background_ = rewardPicture;
     update();
+}
+
+const QPixmap& BoardWidget::background() const {
+    static const QPixmap none;
+    return background_ < 0 ? none : PicturePalette::instance().reward(background_, devicePixelRatioF());
 }
 
 void BoardWidget::updateCell(int cell) { update(cellRect(cell)); }
@@ -45,8 +50,13 @@ void BoardWidget::updateCell(int cell) { update(cellRect(cell)); }
 void BoardWidget::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const QRect exposed = event->rect();
-    if (background_.isNull() || background_.hasAlphaChannel()) painter.fillRect(exposed, kBackgroundColour);
-    painter.drawPixmap(exposed.topLeft(), background_, exposed);
+    const QPixmap& picture = background();
+    if (picture.isNull() || picture.hasAlphaChannel()) painter.fillRect(exposed, kBackgroundColour);
+    // The picture may be drawn at 2x or 3x: the source rectangle is in its own pixels.
+    const qreal scale = picture.devicePixelRatio();
+    painter.drawPixmap(QRectF(exposed), picture,
+                       QRectF(exposed.x() * scale, exposed.y() * scale, exposed.width() * scale,
+                              exposed.height() * scale));
 
     // Only the cells whose squares meet the exposed area.
     const int firstColumn = std::max(0, exposed.left() / kCellPixels);
@@ -57,6 +67,8 @@ void BoardWidget::paintEvent(QPaintEvent* event) {
         for (int column = firstColumn; column <= lastColumn; ++column) paintCell(painter, cellAt(row, column));
 }
 
+// The sprites are 32 x 32 pixel art: on a screen of 2 or 3 device pixels per pixel the
+// painter enlarges them pixel for pixel (no smoothing is asked for).
 void BoardWidget::paintCell(QPainter& painter, int cell) const {
     const PixelPoint origin = cellOrigin(cell);
     if (const QPixmap* lower = spriteFor(state_.lowerAt(cell))) painter.drawPixmap(origin.x, origin.y, *lower);

@@ -16,8 +16,10 @@ class BoardWidget : public QWidget {
 public:
     BoardWidget(const GameState& state, QWidget* parent = nullptr);
 
-    void setBackground(const QPixmap& picture);
-    const QPixmap& background() const { return background_; }
+    // The background becomes reward picture k (0..7), drawn for the screen the board is on.
+    void setBackground(int rewardPicture);
+    // The background picture as it is drawn now; a null pixmap before the first setBackground.
+    const QPixmap& background() const;
     // Schedules a repaint of one cell's square.
     void updateCell(int cell);
 
@@ -34,7 +36,7 @@ private:
     void paintCell(QPainter& painter, int cell) const;
 
     const GameState& state_;
-    QPixmap background_;
+    int background_ = -1;  // the reward picture shown, or -1 for none
     int pressedCell_ = -1;
 };
 

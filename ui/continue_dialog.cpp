@@ -109,7 +109,7 @@ void ContinueDialog::Image2_Click() { endProgramNow(); }
 void ContinueDialog::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), QColor(192, 192, 192));
-    painter.drawPixmap(0, 0, PicturePalette::instance().continuePicture());
+    painter.drawPixmap(0, 0, PicturePalette::instance().continuePicture(devicePixelRatioF()));
 }
 
 void ContinueDialog::keyPressEvent(QKeyEvent* event) {

@@ -45,7 +45,7 @@ MainWindow::MainWindow(RandomSource& random, GameState initial)
 
     board_ = new BoardWidget(game_.state(), this);
     board_->setObjectName(QStringLiteral("board"));
-    board_->setBackground(palette.reward(0));
+    board_->setBackground(0);
     board_->setCursor(palette.pointer());
     setCentralWidget(board_);
 
@@ -103,7 +103,7 @@ void MainWindow::buildMenus() {
 void MainWindow::setCaption(const std::string& text) { setWindowTitle(QString::fromStdString(text)); }
 
 void MainWindow::setBackground(int rewardPicture) {
-    board_->setBackground(PicturePalette::instance().reward(rewardPicture));
+    board_->setBackground(rewardPicture);
 }
 
 void MainWindow::setLabel1(const std::string& text) { Label1->setText(QString::fromStdString(text)); }

@@ -4,14 +4,29 @@
 #include "picture_palette.h"
 
 #include <QBitmap>
+#include <QGuiApplication>
 #include <QImage>
 #include <algorithm>
+#include <cmath>
+
+#include "asset_catalogue.h"
 
 namespace poron {
 
 namespace {
 
 QPixmap load(const char* path) { return QPixmap(QString::fromLatin1(path)); }
+
+// The illustrations are the first entries of the asset catalogue: the reward pictures 0..7,
+// then the dialogs' pictures.
+constexpr int kContinue = 8;
+constexpr int kStageClear = 9;
+constexpr int kVersion = 10;
+
+// A sprite enlarged by a whole number, every pixel a square block: pixel art stays sharp.
+QPixmap enlarged(const QPixmap& sprite, int scale) {
+    return sprite.scaled(sprite.size() * scale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+}
 
 // The opaque pixels of a mask picture as a region.
 QRegion regionOfOpaquePixels(const QImage& mask) {
@@ -57,10 +72,23 @@ const QPixmap& PicturePalette::sprite(Picture picture) const {
     return loadOnce(sprites_[k], [&] { return load(paths[k]); });
 }
 
-const QPixmap& PicturePalette::reward(int k) const {
-    const int shown = std::clamp(k, 0, kRewardPictureCount - 1);
-    return loadOnce(rewards_[static_cast<std::size_t>(shown)],
-                    [&] { return QPixmap(QStringLiteral(":/pictures/imageCG%1.png").arg(shown)); });
+int illustrationScale(qreal devicePixelRatio) {
+    return std::clamp(static_cast<int>(std::ceil(devicePixelRatio - 0.01)), 1, assets::kIllustrationScales);
+}
+
+const QPixmap& PicturePalette::illustration(int id, qreal devicePixelRatio) const {
+    const int scale = illustrationScale(devicePixelRatio);
+    auto& slot = illustrations_[static_cast<std::size_t>(id)][static_cast<std::size_t>(scale - 1)];
+    return loadOnce(slot, [&] {
+        const char* path = assets::catalogue()[static_cast<std::size_t>(id)].path;
+        QPixmap picture(assets::atScale(QString::fromLatin1(path), scale));
+        picture.setDevicePixelRatio(scale);
+        return picture;
+    });
+}
+
+const QPixmap& PicturePalette::reward(int k, qreal devicePixelRatio) const {
+    return illustration(std::clamp(k, 0, kRewardPictureCount - 1), devicePixelRatio);
 }
 
 const QRegion& PicturePalette::curtainGap() const {
@@ -68,20 +96,29 @@ const QRegion& PicturePalette::curtainGap() const {
                     [] { return regionOfOpaquePixels(QImage(QStringLiteral(":/sprites/curtain_gap.xpm"))); });
 }
 
-const QPixmap& PicturePalette::continuePicture() const {
-    return loadOnce(continuePicture_, [] { return load(":/pictures/continue.png"); });
+const QPixmap& PicturePalette::continuePicture(qreal devicePixelRatio) const {
+    return illustration(kContinue, devicePixelRatio);
 }
 
-const QPixmap& PicturePalette::stageClearPicture() const {
-    return loadOnce(stageClearPicture_, [] { return load(":/pictures/stage_clear.png"); });
+const QPixmap& PicturePalette::stageClearPicture(qreal devicePixelRatio) const {
+    return illustration(kStageClear, devicePixelRatio);
 }
 
-const QPixmap& PicturePalette::versionPicture() const {
-    return loadOnce(versionPicture_, [] { return load(":/pictures/version_logo.png"); });
+const QPixmap& PicturePalette::versionPicture(qreal devicePixelRatio) const {
+    return illustration(kVersion, devicePixelRatio);
 }
 
 const QIcon& PicturePalette::frogIcon() const {
-    return loadOnce(frogIcon_, [] { return QIcon(load(":/sprites/frog_icon.xpm")); });
+    return loadOnce(frogIcon_, [] {
+        // On a screen of scale 2 or 3 the icon is shown that many times larger: give it the
+        // frog enlarged pixel for pixel rather than let the desktop smooth it. At scale 1 the
+        // 32 px frog is all there is, and nothing more is held.
+        const QPixmap frog = load(":/sprites/frog_icon.xpm");
+        QIcon icon(frog);
+        const int scale = illustrationScale(qGuiApp->devicePixelRatio());
+        if (scale > 1) icon.addPixmap(enlarged(frog, scale));
+        return icon;
+    });
 }
 
 const QCursor& PicturePalette::pointer() const {

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Every picture the windows show, each loaded once from the program's resources when first
 // needed: the sprites the board cells share, the reward pictures, the dialogs' pictures, the
-// icon and pointer.
+// icon and pointer. The illustrations come in the scale that matches the screen.
 #pragma once
 
 #include <QCursor>
@@ -11,6 +11,7 @@
 #include <QRegion>
 #include <array>
 
+#include "asset_catalogue.h"
 #include "display_states.h"
 
 namespace poron {
@@ -19,6 +20,12 @@ namespace poron {
 enum class Picture { pad, target, sunk, frog, frogHeart, curtain };
 inline constexpr int kPictureCount = 6;
 inline constexpr int kRewardPictureCount = 8;
+
+// The scale of the illustrations drawn for a screen with `devicePixelRatio` device pixels per
+// logical pixel: the next whole number up, 1 to 3. A picture of that scale carries it as its
+// own device pixel ratio, so it keeps its logical size (and every position and click area
+// over it stays where it was) while it fills the screen's pixels with real detail.
+int illustrationScale(qreal devicePixelRatio);
 
 // The sprite of a display state; nullptr for blank (no picture at all).
 const QPixmap* spriteFor(Lower state);
@@ -31,18 +38,25 @@ public:
     // Each picture is loaded from the resources the first time it is asked for and kept for
     // the whole run, so that start-up decodes only what the first paint shows.
     const QPixmap& sprite(Picture picture) const;
-    // imageCG(k), k in 0..7; imageCG(0) is the title picture.
-    const QPixmap& reward(int k) const;
+    // imageCG(k), k in 0..7; imageCG(0) is the title picture. Like the dialogs' pictures, it
+    // is drawn for `devicePixelRatio` (see illustrationScale); only the scales asked for load.
+    const QPixmap& reward(int k, qreal devicePixelRatio = 1) const;
     // The curtain's gap, where what lies beneath shows with inverted colours, in cell pixels.
     const QRegion& curtainGap() const;
-    const QPixmap& continuePicture() const;
-    const QPixmap& stageClearPicture() const;
-    const QPixmap& versionPicture() const;
+    const QPixmap& continuePicture(qreal devicePixelRatio = 1) const;
+    const QPixmap& stageClearPicture(qreal devicePixelRatio = 1) const;
+    const QPixmap& versionPicture(qreal devicePixelRatio = 1) const;
+    // The frog at 32 px, and also enlarged pixel for pixel for a screen of scale 2 or 3.
     const QIcon& frogIcon() const;
     const QCursor& pointer() const;
 
 private:
     PicturePalette() = default;
+
+    // The illustrations, in the order of the asset catalogue (rewards 0..7, continue, stage
+    // clear, version).
+    static constexpr int kIllustrationCount = kRewardPictureCount + 3;
+    const QPixmap& illustration(int id, qreal devicePixelRatio) const;
 
     // A picture and whether it has been loaded yet.
     template <typename T>
@@ -52,11 +66,8 @@ private:
     };
 
     mutable std::array<Lazy<QPixmap>, kPictureCount> sprites_;
-    mutable std::array<Lazy<QPixmap>, kRewardPictureCount> rewards_;
+    mutable std::array<std::array<Lazy<QPixmap>, assets::kIllustrationScales>, kIllustrationCount> illustrations_;
     mutable Lazy<QRegion> curtainGap_;
-    mutable Lazy<QPixmap> continuePicture_;
-    mutable Lazy<QPixmap> stageClearPicture_;
-    mutable Lazy<QPixmap> versionPicture_;
     mutable Lazy<QIcon> frogIcon_;
     mutable Lazy<QCursor> pointer_;
 };

@@ -24,7 +24,7 @@ void StageClearWindow::Form_Click() { accept(); }
 
 void StageClearWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.drawPixmap(0, 0, PicturePalette::instance().stageClearPicture());
+    painter.drawPixmap(0, 0, PicturePalette::instance().stageClearPicture(devicePixelRatioF()));
 }
 
 void StageClearWindow::mousePressEvent(QMouseEvent* event) {

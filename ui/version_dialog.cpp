@@ -47,7 +47,7 @@ void VersionDialog::Command1_Click() { accept(); }
 
 void VersionDialog::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.drawPixmap(0, 0, PicturePalette::instance().versionPicture());
+    painter.drawPixmap(0, 0, PicturePalette::instance().versionPicture(devicePixelRatioF()));
 }
 
 void VersionDialog::keyPressEvent(QKeyEvent* event) {

@@ -1,7 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Poron Puzzle developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Review tool: draws every carried picture on one sheet, the illustrations
-// at 1x and the sprites at 1x and 4x, each with its name, and saves it.
+// Review tool: draws every carried picture on one sheet, each with its name,
+// and saves it: the illustrations at 1x, then as drawn for a screen of scale 2
+// (the whole picture for the dialogs, the middle half of each 320 x 320
+// picture, pixel for pixel), then the sprites at 1x and 4x.
 //
 //   poron_contact_sheet OUT.png
 #include "asset_catalogue.h"
@@ -64,23 +66,39 @@ int main(int argc, char **argv)
         x += w + kMargin;
         rowHeight = std::max(rowHeight, size.height());
     };
-    bool sprites = false;
-    for (const auto &entry : poron::assets::catalogue()) {
-        const QImage image(QString::fromLatin1(entry.path));
+    auto newRow = [&] { x = kSheetWidth; };
+    QList<const poron::assets::CataloguedPicture *> illustrations, sprites;
+    for (const auto &entry : poron::assets::catalogue())
+        (entry.sprite ? sprites : illustrations).append(&entry);
+    for (const auto *entry : illustrations) {
+        const QImage image(QString::fromLatin1(entry->path));
         if (image.isNull()) {
-            std::fprintf(stderr, "%s: missing %s\n", argv[0], entry.path);
+            std::fprintf(stderr, "%s: missing %s\n", argv[0], entry->path);
             return 1;
         }
-        if (entry.sprite && !sprites) { // the sprites start a new row
-            sprites = true;
-            x = kSheetWidth;
-        }
-        place(image, QString::fromLatin1(entry.label), 1);
+        place(image, QString::fromLatin1(entry->label), 1);
     }
-    x = kSheetWidth;
-    for (const auto &entry : poron::assets::catalogue())
-        if (entry.sprite)
-            place(QImage(QString::fromLatin1(entry.path)), QString::fromLatin1(entry.label) + QStringLiteral(" 4x"), 4);
+    newRow();
+    for (const auto *entry : illustrations) {
+        QImage image(poron::assets::atScale(QString::fromLatin1(entry->path), 2));
+        if (image.isNull()) {
+            std::fprintf(stderr, "%s: missing %s at 2x\n", argv[0], entry->path);
+            return 1;
+        }
+        image.setDevicePixelRatio(1); // shown pixel for pixel, not at its logical size
+        QString label = QString::fromLatin1(entry->label) + QStringLiteral(" 2x");
+        if (image.width() > 2 * 320 - 1) {
+            image = image.copy(image.width() / 4, image.height() / 4, image.width() / 2, image.height() / 2);
+            label += QStringLiteral(", middle");
+        }
+        place(image, label, 1);
+    }
+    newRow();
+    for (const auto *entry : sprites)
+        place(QImage(QString::fromLatin1(entry->path)), QString::fromLatin1(entry->label), 1);
+    newRow();
+    for (const auto *entry : sprites)
+        place(QImage(QString::fromLatin1(entry->path)), QString::fromLatin1(entry->label) + QStringLiteral(" 4x"), 4);
     const int height = y + rowHeight + kLabel + kMargin;
 
     QImage sheet(kSheetWidth, height, QImage::Format_RGB32);

@@ -104,9 +104,62 @@ int nearest(const std::vector<QRgb> &palette, QRgb c)
     return best;
 }
 
+// Each pixel takes the nearest palette entry.
+void mapInto(const QImage &source, const std::vector<Colour> &colours, const std::vector<QRgb> &palette, QImage &out)
+{
+    QHash<QRgb, int> index;
+    for (const Colour &c : colours)
+        index.insert(c.rgb, nearest(palette, c.rgb));
+    for (int y = 0; y < source.height(); ++y) {
+        const QRgb *line = reinterpret_cast<const QRgb *>(source.constScanLine(y));
+        uchar *dst = out.scanLine(y);
+        for (int x = 0; x < source.width(); ++x)
+            dst[x] = uchar(index.value(line[x] | 0xff000000u));
+    }
+}
+
+// Light Floyd-Steinberg dithering: half of each pixel's rounding error goes on to its
+// neighbours, and a pixel whose colour is in the palette takes it exactly and passes nothing
+// on, so flat areas, lettering and outlines stay clean while gradients lose their bands.
+void ditherInto(const QImage &source, const std::vector<QRgb> &palette, QImage &out)
+{
+    constexpr float kShare = 0.5f; // of the error that is passed on
+    constexpr float kLimit = 12.f; // largest carried error per channel
+    QHash<QRgb, int> exact;
+    for (int k = 0; k < int(palette.size()); ++k)
+        exact.insert(palette[size_t(k)] | 0xff000000u, k);
+    const int w = source.width();
+    std::vector<std::array<float, 3>> here(size_t(w + 2), {0, 0, 0}), below(size_t(w + 2), {0, 0, 0});
+    for (int y = 0; y < source.height(); ++y) {
+        const QRgb *line = reinterpret_cast<const QRgb *>(source.constScanLine(y));
+        uchar *dst = out.scanLine(y);
+        for (int x = 0; x < w; ++x) {
+            const QRgb c = line[x] | 0xff000000u;
+            if (const auto it = exact.constFind(c); it != exact.cend()) {
+                dst[x] = uchar(it.value());
+                continue;
+            }
+            std::array<float, 3> want{};
+            for (int a = 0; a < 3; ++a)
+                want[size_t(a)] = std::clamp(float(channel(c, a)) + std::clamp(here[size_t(x + 1)][size_t(a)], -kLimit, kLimit), 0.f, 255.f);
+            const int k = nearest(palette, qRgb(int(want[0] + 0.5f), int(want[1] + 0.5f), int(want[2] + 0.5f)));
+            dst[x] = uchar(k);
+            for (int a = 0; a < 3; ++a) {
+                const float e = kShare * (want[size_t(a)] - float(channel(palette[size_t(k)], a)));
+                here[size_t(x + 2)][size_t(a)] += e * 7 / 16;
+                below[size_t(x)][size_t(a)] += e * 3 / 16;
+                below[size_t(x + 1)][size_t(a)] += e * 5 / 16;
+                below[size_t(x + 2)][size_t(a)] += e * 1 / 16;
+            }
+        }
+        here.swap(below);
+        std::fill(below.begin(), below.end(), std::array<float, 3>{0, 0, 0});
+    }
+}
+
 } // namespace
 
-QImage quantiseTo256(const QImage &picture)
+QImage quantiseTo256(const QImage &picture, Dither dither)
 {
     const QImage source = picture.convertToFormat(QImage::Format_RGB32);
     QHash<QRgb, qint64> counts;
@@ -158,21 +211,15 @@ QImage quantiseTo256(const QImage &picture)
         palette.erase(std::unique(palette.begin(), palette.end()), palette.end());
     }
 
-    QHash<QRgb, int> index;
-    for (const Colour &c : colours)
-        index.insert(c.rgb, nearest(palette, c.rgb));
-
     QImage out(source.size(), QImage::Format_Indexed8);
     QList<QRgb> table;
     for (QRgb c : palette)
         table.append(c | 0xff000000u);
     out.setColorTable(table);
-    for (int y = 0; y < source.height(); ++y) {
-        const QRgb *line = reinterpret_cast<const QRgb *>(source.constScanLine(y));
-        uchar *dst = out.scanLine(y);
-        for (int x = 0; x < source.width(); ++x)
-            dst[x] = uchar(index.value(line[x] | 0xff000000u));
-    }
+    if (dither == Dither::light)
+        ditherInto(source, palette, out);
+    else
+        mapInto(source, colours, palette, out);
     return out;
 }
 

@@ -11,7 +11,10 @@ namespace poron {
 // at most 256 entries. A picture with 256 colours or fewer keeps every colour
 // exactly. Otherwise the colours are grouped (median cut, then refined), and a
 // group that is mostly one colour keeps that colour exactly, so the large
-// flat areas of a drawing do not shift; each pixel takes the nearest entry.
-QImage quantiseTo256(const QImage &picture);
+// flat areas of a drawing do not shift. Without dithering each pixel takes the nearest
+// entry; light dithering spreads half of the rounding error of the in-between colours
+// (gradients, soft edges) to their neighbours, and leaves colours in the palette exact.
+enum class Dither { none, light };
+QImage quantiseTo256(const QImage &picture, Dither dither = Dither::none);
 
 } // namespace poron

@@ -1,8 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Poron Puzzle developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Every picture of the catalogue is carried in the program, loads at its
-// exact size and keeps to its colour and transparency budget.
+// exact size and keeps to its colour and transparency budget; every
+// illustration also at 2x and 3x, for screens of higher pixel density.
 #include "picture_helpers.h"
+
+#include "asset_catalogue.h"
 
 #include <QFile>
 #include <gtest/gtest.h>
@@ -53,33 +56,69 @@ const Expected kCatalogue[] = {
     {":/sprites/pointer.xpm", 32, 32, Kind::Pointer},
 };
 
-TEST(Resources, EveryPictureLoadsAtItsExactSize)
+// The scales a picture is carried at: 1 for a sprite, 1 to 3 for an illustration.
+int scalesOf(const Expected &e)
 {
-    for (const Expected &e : kCatalogue) {
-        SCOPED_TRACE(e.path);
-        ASSERT_TRUE(QFile::exists(QString::fromLatin1(e.path)));
-        const QImage image(QString::fromLatin1(e.path));
-        ASSERT_FALSE(image.isNull());
-        EXPECT_EQ(image.width(), e.width);
-        EXPECT_EQ(image.height(), e.height);
-    }
+    return e.kind == Kind::Illustration ? poron::assets::kIllustrationScales : 1;
 }
 
-TEST(Resources, IllustrationsAreOpaqueEightBitPalettePictures)
+TEST(Resources, EveryPictureLoadsAtItsExactSizeAtEveryScale)
+{
+    EXPECT_EQ(poron::assets::kIllustrationScales, 3);
+    for (const Expected &e : kCatalogue)
+        for (int scale = 1; scale <= scalesOf(e); ++scale) {
+            const QString path = poron::assets::atScale(QString::fromLatin1(e.path), scale);
+            SCOPED_TRACE(path.toStdString());
+            ASSERT_TRUE(QFile::exists(path));
+            const QImage image(path);
+            ASSERT_FALSE(image.isNull());
+            EXPECT_EQ(image.width(), e.width * scale);
+            EXPECT_EQ(image.height(), e.height * scale);
+        }
+}
+
+TEST(Resources, IllustrationsAreOpaqueEightBitPalettePicturesAtEveryScale)
 {
     for (const Expected &e : kCatalogue) {
         if (e.kind != Kind::Illustration)
             continue;
-        SCOPED_TRACE(e.path);
-        const QImage stored(QString::fromLatin1(e.path));
-        EXPECT_EQ(stored.format(), QImage::Format_Indexed8);
-        EXPECT_LE(stored.colorCount(), 256);
-        EXPECT_FALSE(stored.hasAlphaChannel());
-        const QImage image = loadArgb(e.path);
-        EXPECT_LE(opaqueColours(image).size(), 256);
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                ASSERT_EQ(qAlpha(image.pixel(x, y)), 255) << "at " << x << "," << y;
+        for (int scale = 1; scale <= scalesOf(e); ++scale) {
+            const QString path = poron::assets::atScale(QString::fromLatin1(e.path), scale);
+            SCOPED_TRACE(path.toStdString());
+            const QImage stored(path);
+            EXPECT_EQ(stored.format(), QImage::Format_Indexed8);
+            EXPECT_LE(stored.colorCount(), 256);
+            EXPECT_FALSE(stored.hasAlphaChannel());
+            const QImage image = stored.convertToFormat(QImage::Format_ARGB32);
+            EXPECT_LE(opaqueColours(image).size(), 256);
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    ASSERT_EQ(qAlpha(image.pixel(x, y)), 255) << "at " << x << "," << y;
+        }
+    }
+}
+
+TEST(Resources, LargerScalesAreTheSameDrawingInFinerPixels)
+{
+    // Shrunk back to 1x, a 2x or 3x picture must look like the 1x one: the same drawing over
+    // the whole picture, not a 1x drawing in a corner or another scene.
+    for (const Expected &e : kCatalogue) {
+        if (e.kind != Kind::Illustration)
+            continue;
+        const QImage base = loadArgb(e.path);
+        for (int scale = 2; scale <= scalesOf(e); ++scale) {
+            const QString path = poron::assets::atScale(QString::fromLatin1(e.path), scale);
+            SCOPED_TRACE(path.toStdString());
+            const QImage shrunk = QImage(path).convertToFormat(QImage::Format_ARGB32).scaled(
+                base.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            double difference = 0;
+            for (int y = 0; y < base.height(); ++y)
+                for (int x = 0; x < base.width(); ++x) {
+                    const QRgb a = base.pixel(x, y), b = shrunk.pixel(x, y);
+                    difference += std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) + std::abs(qBlue(a) - qBlue(b));
+                }
+            EXPECT_LT(difference / (3.0 * base.width() * base.height()), 6.0) << "mean difference per channel";
+        }
     }
 }
 

@@ -18,7 +18,7 @@ namespace {
 class BoardWidgetTest : public ::testing::Test {
 protected:
     void showBoard() {
-        board_.setBackground(PicturePalette::instance().reward(0));
+        board_.setBackground(0);
         board_.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&board_));
     }
@@ -88,7 +88,7 @@ TEST_F(BoardWidgetTest, PaintsTheBackgroundThenTheLowerThenTheUpperLayer) {
         "..........",
         "..........",
     });
-    board_.setBackground(PicturePalette::instance().reward(0));
+    board_.setBackground(0);
     const QImage shown = paintBoard(board_, 1);
     const PicturePalette& palette = PicturePalette::instance();
     auto at = [&](int cell) { return shown.copy(cellOrigin(cell).x, cellOrigin(cell).y, 32, 32); };
