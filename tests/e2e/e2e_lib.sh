@@ -24,6 +24,11 @@ rm -f "$SHOTS/$CASE-failure.png"
 xvfb_pid=
 game_pid=
 cleanup() {
+  local status=$?
+  if [ "$status" -ne 0 ] && [ -n "$xvfb_pid" ] && ! kill -0 "$xvfb_pid" 2>/dev/null; then
+    echo "the X server ended during the case; its log:"
+    cat "$WORK/xvfb.log"
+  fi
   if [ -n "$game_pid" ] && kill -0 "$game_pid" 2>/dev/null; then
     kill -KILL "$game_pid" 2>/dev/null || true
     wait "$game_pid" 2>/dev/null || true
@@ -57,11 +62,13 @@ step() { echo "* $*"; }
 now_ms() { echo $((${EPOCHREALTIME/./} / 1000)); }
 
 # poll <seconds> <command...>: runs the command every 0.1 s until it succeeds. The seconds
-# are what an idle machine needs at most; the deadline allows ten times as much, because a
-# machine busy with builds and other tests is slower, not wrong. A wait whose condition
-# holds ends at once, so the slack costs only a failing case its time.
+# say how soon the condition holds on an idle machine; every wait allows at least
+# PATIENCE seconds all the same, because a machine busy with builds and other tests is
+# slower, not wrong. A condition that holds ends the wait at once, so the room costs only
+# a failing case its time (and a failing case still ends well within its CTest timeout).
+PATIENCE=30
 poll() {
-  local deadline=$(($(now_ms) + $1 * 10000))
+  local deadline=$(($(now_ms) + ($1 > PATIENCE ? $1 : PATIENCE) * 1000))
   shift
   while true; do
     if "$@"; then return 0; fi
@@ -84,7 +91,10 @@ region_hash() {
 
 start_xvfb() {
   # Xvfb picks a free display itself and reports it on fd 3. No window manager runs on it.
-  Xvfb -displayfd 3 -nolisten tcp -screen 0 800x600x24 3>"$WORK/display" 2>"$WORK/xvfb.log" &
+  # -noreset: by default the server starts over whenever its last client leaves (the game
+  # when it ends, each xdotool before the game starts), and a client that connects
+  # meanwhile can find no display.
+  Xvfb -displayfd 3 -nolisten tcp -noreset -screen 0 800x600x24 3>"$WORK/display" 2>"$WORK/xvfb.log" &
   xvfb_pid=$!
   poll 10 test -s "$WORK/display" || { cat "$WORK/xvfb.log"; fail "Xvfb did not start"; }
   DISPLAY=:$(head -n1 "$WORK/display")
@@ -309,6 +319,13 @@ wait_dialog() {
   poll "$3" dialog_shown "$1" "$2" ||
     fail "no $1 x $2 window appeared (the program shows: $(for id in $(program_windows); do
       geometry "$id" && echo -n "${GW}x${GH} "; done))"
+}
+
+# dialog_shows <picture> <px> <py> <w> <h>: whether a fresh screenshot shows that part of the
+# picture in the dialog. A window can be on the screen before its first paint: wait for this.
+dialog_shows() {
+  shoot
+  "$PROBE" same "$SHOT" "$DX" "$DY" "$@" >/dev/null
 }
 
 dialog_gone() { ! xwininfo -id "$DIALOG" 2>/dev/null | grep -q 'IsViewable'; }
