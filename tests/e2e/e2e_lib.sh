@@ -104,14 +104,13 @@ start_xvfb() {
 # The ids of the program's windows that are on the screen.
 program_windows() { xdotool search --onlyvisible --pid "$game_pid" 2>/dev/null || true; }
 
-# geometry <window>: sets GX GY GW GH from xwininfo (position on the screen and size).
+# geometry <window>: sets GX GY GW GH (position on the screen and size). One process, as
+# waits for a dialog call it over and over and a dialog's count does not wait for them.
 geometry() {
-  local info
-  info=$(xwininfo -id "$1") || return 1
-  GX=$(awk '/Absolute upper-left X:/ {print $4}' <<<"$info")
-  GY=$(awk '/Absolute upper-left Y:/ {print $4}' <<<"$info")
-  GW=$(awk '/^ *Width:/ {print $2}' <<<"$info")
-  GH=$(awk '/^ *Height:/ {print $2}' <<<"$info")
+  local X Y WIDTH HEIGHT WINDOW SCREEN info
+  info=$(xdotool getwindowgeometry --shell "$1" 2>/dev/null) || return 1
+  eval "$info"
+  GX=$X GY=$Y GW=$WIDTH GH=$HEIGHT
 }
 
 main_window_shown() {
