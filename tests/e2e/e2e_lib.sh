@@ -107,10 +107,17 @@ program_windows() { xdotool search --onlyvisible --pid "$game_pid" 2>/dev/null |
 # geometry <window>: sets GX GY GW GH (position on the screen and size). One process, as
 # waits for a dialog call it over and over and a dialog's count does not wait for them.
 geometry() {
-  local X Y WIDTH HEIGHT WINDOW SCREEN info
-  info=$(xdotool getwindowgeometry --shell "$1" 2>/dev/null) || return 1
-  eval "$info"
-  GX=$X GY=$Y GW=$WIDTH GH=$HEIGHT
+  local key value
+  GX='' GY='' GW='' GH=''
+  while IFS='=' read -r key value; do
+    case $key in
+      X) GX=$value ;;
+      Y) GY=$value ;;
+      WIDTH) GW=$value ;;
+      HEIGHT) GH=$value ;;
+    esac
+  done < <(xdotool getwindowgeometry --shell "$1" 2>/dev/null)
+  [ -n "$GW" ]
 }
 
 main_window_shown() {
