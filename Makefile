@@ -26,6 +26,14 @@ run: build
 test: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure -j2 $(CTEST_ARGS)
 
+# The whole suite run over and over, each test until it fails or has passed REPEAT times:
+# a test that fails only now and then shows up here.
+REPEAT ?= 10
+
+.PHONY: test-repeat
+test-repeat: build
+	ctest --test-dir $(BUILD_DIR) --output-on-failure -j2 --repeat until-fail:$(REPEAT) $(CTEST_ARGS)
+
 # Installing and packaging: `make install [PREFIX=...]`, `make uninstall`,
 # `make package` (writes the Debian package into $(BUILD_DIR)).
 PREFIX ?= /usr/local

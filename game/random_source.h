@@ -37,4 +37,19 @@ private:
     std::mt19937_64 engine_;
 };
 
+// A sequence that starts over from its own seed whenever it is asked to seed from the clock,
+// so that every run from that seed lays out the same stages: the fixed-seed build of the game
+// and every test that plays with random stages use it, and a failure replays from its seed.
+class SeededRandom final : public RandomSource {
+public:
+    explicit SeededRandom(std::uint64_t seed) : seed_(seed), random_(seed) {}
+    std::uint64_t seed() const { return seed_; }
+    void seedFromClock() override { random_.seed(seed_); }
+    double next() override { return random_.next(); }
+
+private:
+    std::uint64_t seed_;
+    MersenneRandom random_;
+};
+
 }  // namespace poron

@@ -20,6 +20,7 @@ public:
     QLabel* headline() const { return Label2; }  // "手詰まり" and the messages
     QLabel* question() const { return Label1; }  // "Continue？"
     QLabel* count() const { return Label3; }     // the count
+    const QTimer& countdownTimer() const { return Timer1; }
 
     // The rectangles of the click areas over the painted words, in client pixels.
     static QRect yesArea();

@@ -7,26 +7,16 @@
 #include "random_source.h"
 #include "window_placement.h"
 
-#ifdef PORON_FIXED_SEED
-// A build for the end-to-end tests: every run lays out the same stages.
-class FixedSeedRandom final : public poron::RandomSource {
-public:
-    void seedFromClock() override { random_.seed(PORON_FIXED_SEED); }
-    double next() override { return random_.next(); }
-
-private:
-    poron::MersenneRandom random_;
-};
-using GameRandom = FixedSeedRandom;
-#else
-using GameRandom = poron::MersenneRandom;
-#endif
-
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("poron-puzzle"));
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.poronpuzzle.PoronPuzzle"));
-    GameRandom random;
+#ifdef PORON_FIXED_SEED
+    // A build for the end-to-end tests: every run lays out the same stages.
+    poron::SeededRandom random(PORON_FIXED_SEED);
+#else
+    poron::MersenneRandom random;  // seeded from the clock by the game's start-up
+#endif
     poron::MainWindow window(random);
     window.game().Form_Load();
     window.adjustSize();

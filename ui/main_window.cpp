@@ -64,7 +64,9 @@ MainWindow::MainWindow(RandomSource& random, GameState initial)
     Timer1.start();
 }
 
-MainWindow::~MainWindow() = default;
+// The board shows the game's state: it goes before the game does, not later among the
+// window's children.
+MainWindow::~MainWindow() { delete board_; }
 
 void MainWindow::buildMenus() {
     QMenuBar* bar = menuBar();

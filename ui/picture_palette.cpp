@@ -4,10 +4,12 @@
 #include "picture_palette.h"
 
 #include <QBitmap>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QImage>
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
 #include "asset_catalogue.h"
 
@@ -59,8 +61,14 @@ const auto& loadOnce(Slot& slot, Make make) {
 }  // namespace
 
 const PicturePalette& PicturePalette::instance() {
-    static const PicturePalette palette;
-    return palette;
+    // The pictures belong to the application: they go when it ends, while the window system
+    // they were made for is still there, not after it among the program's statics.
+    static std::unique_ptr<const PicturePalette> palette;
+    if (!palette) {
+        palette.reset(new PicturePalette);
+        qAddPostRoutine([] { palette.reset(); });
+    }
+    return *palette;
 }
 
 const QPixmap& PicturePalette::sprite(Picture picture) const {

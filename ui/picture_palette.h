@@ -33,6 +33,8 @@ const QPixmap* spriteFor(Upper state);
 
 class PicturePalette {
 public:
+    // The running application's palette, made when first asked for; it goes when the
+    // application ends.
     static const PicturePalette& instance();
 
     // Each picture is loaded from the resources the first time it is asked for and kept for

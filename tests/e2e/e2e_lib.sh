@@ -24,6 +24,11 @@ rm -f "$SHOTS/$CASE-failure.png"
 xvfb_pid=
 game_pid=
 cleanup() {
+  local status=$?
+  if [ "$status" -ne 0 ] && [ -n "$xvfb_pid" ] && ! kill -0 "$xvfb_pid" 2>/dev/null; then
+    echo "the X server ended during the case; its log:"
+    cat "$WORK/xvfb.log"
+  fi
   if [ -n "$game_pid" ] && kill -0 "$game_pid" 2>/dev/null; then
     kill -KILL "$game_pid" 2>/dev/null || true
     wait "$game_pid" 2>/dev/null || true
@@ -56,10 +61,14 @@ step() { echo "* $*"; }
 
 now_ms() { echo $((${EPOCHREALTIME/./} / 1000)); }
 
-# poll <seconds> <command...>: runs the command every 0.1 s until it succeeds; fails after
-# the deadline.
+# poll <seconds> <command...>: runs the command every 0.1 s until it succeeds. The seconds
+# say how soon the condition holds on an idle machine; every wait allows at least
+# PATIENCE seconds all the same, because a machine busy with builds and other tests is
+# slower, not wrong. A condition that holds ends the wait at once, so the room costs only
+# a failing case its time (and a failing case still ends well within its CTest timeout).
+PATIENCE=30
 poll() {
-  local deadline=$(($(now_ms) + $1 * 1000))
+  local deadline=$(($(now_ms) + ($1 > PATIENCE ? $1 : PATIENCE) * 1000))
   shift
   while true; do
     if "$@"; then return 0; fi
@@ -82,7 +91,10 @@ region_hash() {
 
 start_xvfb() {
   # Xvfb picks a free display itself and reports it on fd 3. No window manager runs on it.
-  Xvfb -displayfd 3 -nolisten tcp -screen 0 800x600x24 3>"$WORK/display" 2>"$WORK/xvfb.log" &
+  # -noreset: by default the server starts over whenever its last client leaves (the game
+  # when it ends, each xdotool before the game starts), and a client that connects
+  # meanwhile can find no display.
+  Xvfb -displayfd 3 -nolisten tcp -noreset -screen 0 800x600x24 3>"$WORK/display" 2>"$WORK/xvfb.log" &
   xvfb_pid=$!
   poll 10 test -s "$WORK/display" || { cat "$WORK/xvfb.log"; fail "Xvfb did not start"; }
   DISPLAY=:$(head -n1 "$WORK/display")
@@ -92,14 +104,20 @@ start_xvfb() {
 # The ids of the program's windows that are on the screen.
 program_windows() { xdotool search --onlyvisible --pid "$game_pid" 2>/dev/null || true; }
 
-# geometry <window>: sets GX GY GW GH from xwininfo (position on the screen and size).
+# geometry <window>: sets GX GY GW GH (position on the screen and size). One process, as
+# waits for a dialog call it over and over and a dialog's count does not wait for them.
 geometry() {
-  local info
-  info=$(xwininfo -id "$1") || return 1
-  GX=$(awk '/Absolute upper-left X:/ {print $4}' <<<"$info")
-  GY=$(awk '/Absolute upper-left Y:/ {print $4}' <<<"$info")
-  GW=$(awk '/^ *Width:/ {print $2}' <<<"$info")
-  GH=$(awk '/^ *Height:/ {print $2}' <<<"$info")
+  local key value
+  GX='' GY='' GW='' GH=''
+  while IFS='=' read -r key value; do
+    case $key in
+      X) GX=$value ;;
+      Y) GY=$value ;;
+      WIDTH) GW=$value ;;
+      HEIGHT) GH=$value ;;
+    esac
+  done < <(xdotool getwindowgeometry --shell "$1" 2>/dev/null)
+  [ -n "$GW" ]
 }
 
 main_window_shown() {
@@ -309,6 +327,13 @@ wait_dialog() {
       geometry "$id" && echo -n "${GW}x${GH} "; done))"
 }
 
+# dialog_shows <picture> <px> <py> <w> <h>: whether a fresh screenshot shows that part of the
+# picture in the dialog. A window can be on the screen before its first paint: wait for this.
+dialog_shows() {
+  shoot
+  "$PROBE" same "$SHOT" "$DX" "$DY" "$@" >/dev/null
+}
+
 dialog_gone() { ! xwininfo -id "$DIALOG" 2>/dev/null | grep -q 'IsViewable'; }
 
 # The dialog's centre lies on the main window's centre (to a pixel for odd sizes).
@@ -322,7 +347,7 @@ game_ended() { ! kill -0 "$game_pid" 2>/dev/null; }
 
 # Waits for the program to end by itself and checks its status and its silence.
 expect_program_end() {
-  poll 5 game_ended || fail "the program still runs 5 s after $1"
+  poll 5 game_ended || fail "the program still runs after $1"
   local status=0
   wait "$game_pid" || status=$?
   game_pid=

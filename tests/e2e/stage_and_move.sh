@@ -43,8 +43,7 @@ wait_dialog 197 119 5
 expect_centred_over_main
 [ "$(xdotool getwindowname "$DIALOG")" = "ﾊﾞｰｼﾞｮﾝ情報" ] ||
   fail "the version dialog's caption is \"$(xdotool getwindowname "$DIALOG")\""
-shoot
-"$PROBE" same "$SHOT" "$DX" "$DY" version_logo 0 0 197 46 || fail "the version dialog does not show the logo"
+poll 3 dialog_shows version_logo 0 0 197 46 || fail "the version dialog does not show the logo"
 keep_shot version "$DX" "$DY" 197 119
 click_at $((DX + 152 + 16)) $((DY + 88 + 8))
 poll 3 dialog_gone || fail "OK did not close the version dialog"

@@ -25,8 +25,7 @@ keep_shot curtains "$MX" "$MY" "$MW" "$MH"
 click_cell "$last"
 wait_dialog 209 112 3
 expect_centred_over_main
-shoot
-"$PROBE" same "$SHOT" "$DX" "$DY" stage_clear 0 0 209 112 || fail "the stage-clear window does not show its picture"
+poll 3 dialog_shows stage_clear 0 0 209 112 || fail "the stage-clear window does not show its picture"
 keep_shot stage-clear "$DX" "$DY" 209 112
 
 step "the stage-clear window stays until it is clicked"

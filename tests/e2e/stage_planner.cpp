@@ -36,19 +36,6 @@ using poron::GameState;
 using poron::Lower;
 using poron::Upper;
 
-// Seeds its sequence with the fixed number when the game seeds "from the clock", exactly
-// as the fixed-seed build of the program does.
-class FixedSeedRandom final : public poron::RandomSource {
-public:
-    explicit FixedSeedRandom(std::uint64_t seed) : seed_(seed) {}
-    void seedFromClock() override { random_.seed(seed_); }
-    double next() override { return random_.next(); }
-
-private:
-    std::uint64_t seed_;
-    poron::MersenneRandom random_;
-};
-
 struct ProgramEnded {};
 
 // Windows that only remember what the game asked of them. The continue dialog answers Yes.
@@ -114,7 +101,7 @@ struct Run {
             fail("unknown difficulty " + difficulty);
     }
     PlanWindows windows;
-    FixedSeedRandom random;
+    poron::SeededRandom random;  // as the fixed-seed build of the program seeds it
     Game game;
 };
 
@@ -123,7 +110,7 @@ struct Run {
 // one of them.
 std::optional<std::vector<int>> findStuckPath(const GameState& position, int depth) {
     PlanWindows windows;
-    FixedSeedRandom unused(0);
+    poron::SeededRandom unused(0);
     Game probe(windows, unused, position);
     probe.Timer1_Timer();
     if (windows.continueDialogs > 0) return std::vector<int>{};

@@ -33,7 +33,14 @@ grep -q "program specified minimum size: $MW by $MH" <<<"$hints" &&
 step "before a difficulty is chosen, ticks and clicks change nothing"
 click_cell 45
 click_cell 0 3
-sleep 1
+# The program handles its input in order: once it has opened and closed the ｹﾞｰﾑ menu
+# after the clicks, it has handled them.
+menu_bar_entry 1
+click_at "$ENTRY_X" "$ENTRY_Y"
+poll 5 popup_shown 4 || fail "the drop-down of ｹﾞｰﾑ did not open"
+click_at "$ENTRY_X" "$ENTRY_Y"
+only_main_window() { [ "$(program_windows)" = "$MAIN" ]; }
+poll 5 only_main_window || fail "the drop-down of ｹﾞｰﾑ did not close"
 read_board 0
 [ -z "$(board_text)" ] || fail "the empty board shows $(board_text)"
 

@@ -11,7 +11,8 @@ namespace poron::test {
 
 // Runs `action` on the next modal window to open (polling the event loop), and
 // fails the test if none opens within `timeoutMs`. Call it before the code that opens it.
-void whenModalOpens(std::function<void(QWidget*)> action, int timeoutMs = 5000);
+// The limit is generous: a loaded machine can be slow, and a window that opens ends the wait.
+void whenModalOpens(std::function<void(QWidget*)> action, int timeoutMs = 30'000);
 
 // Clicks (press and release) at `position` of `widget`, delivered through its window
 // like real mouse input.

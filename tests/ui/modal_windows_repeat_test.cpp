@@ -41,7 +41,7 @@ class ModalWindowsRepeatTest : public ::testing::TestWithParam<ModalCase> {};
 
 TEST_P(ModalWindowsRepeatTest, OpensAndClosesAHundredTimesLeavingNothingBehind) {
     const ModalCase& c = GetParam();
-    MersenneRandom random(20261209);
+    SeededRandom random(20261209);
     MainWindow window(random);
     window.game().Form_Load();
     window.show();
