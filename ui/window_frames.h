@@ -26,4 +26,9 @@ inline constexpr Qt::WindowFlags kBorderlessDialog = Qt::Dialog | Qt::FramelessW
 // (in a window list or a task bar), so the title is one blank.
 void setEmptyCaption(QWidget& window);
 
+// Keeps a fixed-size window out of the maximised and full-screen states, which a window
+// system may offer all the same (the title bar the toolkit draws itself on Wayland has a
+// maximise button; a window manager may have a full-screen key): the window stays as it is.
+void keepUnmaximised(QWidget& window);
+
 }  // namespace poron

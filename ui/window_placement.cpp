@@ -32,32 +32,34 @@ void centreAt(QWidget& window, QPoint centre, QMargins frame) {
     const QSize outer = window.size().grownBy(frame);
     const QPoint clientTopLeft(centre.x() - outer.width() / 2 + frame.left(),
                                centre.y() - outer.height() / 2 + frame.top());
-    if (clientTopLeft != window.geometry().topLeft()) window.setGeometry(QRect(clientTopLeft, window.size()));
+    window.setGeometry(QRect(clientTopLeft, window.size()));
 }
 
-// Centres the window again when it first appears on the screen, if its frame turns out
-// other than `expected`.
+// Centres the window again once the window system has framed it, if its frame turns out
+// other than the one it was centred with. Until the window is on the screen, and for a
+// moment after, the toolkit may know no frame at all: an empty frame is taken as not yet
+// known, and watching ends with the first one known.
 class RecentreWhenFramed : public QObject {
 public:
-    RecentreWhenFramed(QWidget& window, QMargins expected, std::function<QPoint()> centre)
-        : QObject(&window), window_(window), expected_(expected), centre_(std::move(centre)) {
+    RecentreWhenFramed(QWidget& window, QMargins applied, std::function<QPoint()> centre)
+        : QObject(&window), window_(window), applied_(applied), centre_(std::move(centre)) {
         window.windowHandle()->installEventFilter(this);
     }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Expose && window_.windowHandle()->isExposed()) {
-            watched->removeEventFilter(this);
-            const QMargins frame = frameOf(window_);
-            if (frame != expected_) centreAt(window_, centre_(), frame);
-            deleteLater();
-        }
+        if (event->type() != QEvent::Expose && event->type() != QEvent::Move) return false;
+        const QMargins frame = frameOf(window_);
+        if (frame.isNull()) return false;
+        watched->removeEventFilter(this);
+        if (frame != applied_) centreAt(window_, centre_(), frame);
+        deleteLater();
         return false;
     }
 
 private:
     QWidget& window_;
-    QMargins expected_;
+    QMargins applied_;
     std::function<QPoint()> centre_;
 };
 

@@ -6,12 +6,7 @@
 # it; the window manager's close acts as Yes and puts the stage back to its start.
 source "$(dirname "$0")/wm_lib.sh" "$@"
 
-make_plan
-start_desktop
-start_game
-expect_main_centred
-measure_board
-start_easy_stage
+start_planned_stage
 
 step "the planned clicks ${STUCK[*]} leave the frog stuck"
 play_targets "${STUCK[@]}"
@@ -22,9 +17,9 @@ expect_modal_over_main "$DIALOG" "the continue dialog"
 expect_dialog_centred "the continue dialog"
 keep_screen continue
 
-step "the window manager's close (Alt+F4) acts as Yes"
-close_active_window
-poll 5 dialog_gone || fail "Alt+F4 did not close the continue dialog"
+step "the window manager's close acts as Yes"
+close_window "$DIALOG"
+poll 5 dialog_gone || fail "the window manager's close did not close the continue dialog"
 stage_patterns "$START" "${PADS[@]}"
 wait_board 5 0 "${PATTERNS[@]}"
 caption_is "レベル0" || fail "the caption is \"$(xdotool getwindowname "$MAIN")\" after the restart"

@@ -6,12 +6,7 @@
 # closes it and the next stage follows.
 source "$(dirname "$0")/wm_lib.sh" "$@"
 
-make_plan
-start_desktop
-start_game
-expect_main_centred
-measure_board
-start_easy_stage
+start_planned_stage
 
 step "the planned clicks ${CLEAR[*]}"
 last=${CLEAR[-1]}

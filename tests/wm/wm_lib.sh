@@ -122,5 +122,17 @@ expect_dialog_centred() {
     fail "$1 (${OW}x${OH} at $OX,$OY with its frame) is not centred over the main window (${MAIN_OUTER[*]})"
 }
 
-# Closes the active window the way a player does under openbox: Alt+F4.
-close_active_window() { xdotool key alt+F4; }
+# close_window <window>: the window manager's close, as its title-bar button, its key or a
+# task bar asks for it (_NET_CLOSE_WINDOW).
+close_window() { wmctrl -i -c "$1"; }
+
+# The game under openbox, its main window in place, and the planned first easy stage laid
+# out (see make_plan).
+start_planned_stage() {
+  make_plan
+  start_desktop
+  start_game
+  expect_main_centred
+  measure_board
+  start_easy_stage
+}
