@@ -27,6 +27,10 @@ QMargins frameOf(const QWidget& window) {
             frame.bottom() - client.bottom()};
 }
 
+bool isKnown(const QMargins& frame) {
+    return !frame.isNull() && frame.left() >= 0 && frame.top() >= 0 && frame.right() >= 0 && frame.bottom() >= 0;
+}
+
 // Moves `window` so that the centre of its frame lies on `centre`.
 void centreAt(QWidget& window, QPoint centre, QMargins frame) {
     const QSize outer = window.size().grownBy(frame);
@@ -37,8 +41,9 @@ void centreAt(QWidget& window, QPoint centre, QMargins frame) {
 
 // Centres the window again once the window system has framed it, if its frame turns out
 // other than the one it was centred with. Until the window is on the screen, and for a
-// moment after, the toolkit may know no frame at all: an empty frame is taken as not yet
-// known, and watching ends with the first one known.
+// moment after, the toolkit may know no frame at all, or report nonsense while the window
+// manager wraps the window in its frame (negative margins): such a frame is taken as not
+// yet known, and watching ends with the first one known.
 class RecentreWhenFramed : public QObject {
 public:
     RecentreWhenFramed(QWidget& window, QMargins applied, std::function<QPoint()> centre)
@@ -50,7 +55,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() != QEvent::Expose && event->type() != QEvent::Move) return false;
         const QMargins frame = frameOf(window_);
-        if (frame.isNull()) return false;
+        if (!isKnown(frame)) return false;
         watched->removeEventFilter(this);
         if (frame != applied_) centreAt(window_, centre_(), frame);
         deleteLater();

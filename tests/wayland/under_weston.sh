@@ -15,10 +15,16 @@ mkdir -m 0700 "$WORK/runtime"
 export XDG_RUNTIME_DIR=$WORK/runtime
 SOCKET=poron-wayland-$$
 
+now_ms() { echo $((${EPOCHREALTIME/./} / 1000)); }
+
+# Ends weston: asked first, then, if it has not gone within 5 s, forced.
 weston_pid=
 cleanup() {
   if [ -n "$weston_pid" ] && kill -0 "$weston_pid" 2>/dev/null; then
     kill -TERM "$weston_pid" 2>/dev/null || true
+    local deadline=$(($(now_ms) + 5000))
+    while kill -0 "$weston_pid" 2>/dev/null && [ "$(now_ms)" -lt "$deadline" ]; do sleep 0.1; done
+    kill -KILL "$weston_pid" 2>/dev/null || true
     wait "$weston_pid" 2>/dev/null || true
   fi
   rm -rf "$WORK"
@@ -30,7 +36,6 @@ weston --backend=headless-backend.so --use-pixman --width=800 --height=600 --idl
   --socket="$SOCKET" --debug >"$WORK/weston.log" 2>&1 &
 weston_pid=$!
 
-now_ms() { echo $((${EPOCHREALTIME/./} / 1000)); }
 deadline=$(($(now_ms) + 20000))
 until [ -S "$XDG_RUNTIME_DIR/$SOCKET" ]; do
   if ! kill -0 "$weston_pid" 2>/dev/null || [ "$(now_ms)" -ge "$deadline" ]; then
