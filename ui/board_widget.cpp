@@ -84,9 +84,18 @@ void BoardWidget::paintCell(QPainter& painter, int cell) const {
     }
 }
 
+bool BoardWidget::event(QEvent* event) {
+    // A modal window over the board takes the release of a press made before it opened:
+    // that press is forgotten, so that it cannot claim the next one.
+    if (event->type() == QEvent::WindowBlocked) pressedCell_ = -1;
+    return QWidget::event(event);
+}
+
 void BoardWidget::mousePressEvent(QMouseEvent* event) {
-    // The cell that takes the first press keeps every release until all buttons are up.
-    if (pressedCell_ < 0) pressedCell_ = cellUnder(event->position().toPoint());
+    // The cell that takes the first press keeps every release until all buttons are up. A
+    // press with no other button down is a first press, whatever the board remembered.
+    if (pressedCell_ < 0 || event->buttons() == event->button())
+        pressedCell_ = cellUnder(event->position().toPoint());
     event->accept();
 }
 

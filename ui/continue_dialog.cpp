@@ -11,6 +11,7 @@
 #include "japanese_fonts.h"
 #include "picture_palette.h"
 #include "program_end.h"
+#include "window_frames.h"
 #include "window_placement.h"
 
 namespace poron {
@@ -51,14 +52,10 @@ QLabel* makeLabel(const QString& text, const QFont& font, Qt::Alignment alignmen
 QRect ContinueDialog::yesArea() { return QRect(24, 80, 57, 25); }
 QRect ContinueDialog::noArea() { return QRect(136, 80, 33, 25); }
 
-ContinueDialog::ContinueDialog(const QWidget* centreOver)
-    : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                           Qt::MSWindowsFixedSizeDialogHint),
-      owner_(centreOver) {
+ContinueDialog::ContinueDialog(QWidget* owner) : QDialog(owner, kFixedDialogFrame) {
     setObjectName(QStringLiteral("Form2"));
-    // An empty caption. Qt would show the program's name in a title left empty, so the
-    // title is one blank.
-    setWindowTitle(QStringLiteral(" "));
+    setEmptyCaption(*this);
+    keepUnmaximised(*this);
     setFixedSize(kWidth, kHeight);
     setAttribute(Qt::WA_OpaquePaintEvent);
 
@@ -118,7 +115,7 @@ void ContinueDialog::keyPressEvent(QKeyEvent* event) {
 }
 
 void ContinueDialog::showEvent(QShowEvent* event) {
-    centreOver(*this, owner_);
+    centreOverOwner(*this);
     QDialog::showEvent(event);
 }
 

@@ -14,7 +14,8 @@ namespace poron {
 class ContinueDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit ContinueDialog(const QWidget* centreOver = nullptr);
+    // Opens over `owner`, the main window, modal to it; with no owner, on the screen.
+    explicit ContinueDialog(QWidget* owner = nullptr);
 
     int countdown() const { return countdown_; }
     QLabel* headline() const { return Label2; }  // "手詰まり" and the messages
@@ -39,7 +40,6 @@ protected:
 private:
     void showHeadline(const QString& text);
 
-    const QWidget* owner_;
     QLabel* Label1;
     QLabel* Label2;
     QLabel* Label3;

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Poron Puzzle developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Starts the game: the main window, centred on the screen, and the event loop.
+// Starts the game: the main window, centred on the screen with its frame, and the event loop.
 #include <QApplication>
 
 #include "main_window.h"

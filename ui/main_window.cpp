@@ -16,6 +16,7 @@
 #include "program_end.h"
 #include "stage_clear_window.h"
 #include "version_dialog.h"
+#include "window_frames.h"
 
 namespace poron {
 
@@ -34,14 +35,13 @@ QAction* addCommand(QWidget* menu, const char* name, const QString& caption) {
 }  // namespace
 
 MainWindow::MainWindow(RandomSource& random, GameState initial)
-    : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
-                               Qt::MSWindowsFixedSizeDialogHint),
+    : QMainWindow(nullptr, kMainWindowFrame),
       game_(*this, random, initial) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("ポロンパズル"));
     const PicturePalette& palette = PicturePalette::instance();
     setWindowIcon(palette.frogIcon());
+    keepUnmaximised(*this);
 
     board_ = new BoardWidget(game_.state(), this);
     board_->setObjectName(QStringLiteral("board"));

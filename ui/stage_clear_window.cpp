@@ -8,14 +8,14 @@
 #include <QPainter>
 
 #include "picture_palette.h"
+#include "window_frames.h"
 #include "window_placement.h"
 
 namespace poron {
 
-StageClearWindow::StageClearWindow(const QWidget* centreOver)
-    : QDialog(nullptr, Qt::Dialog | Qt::FramelessWindowHint), owner_(centreOver) {
+StageClearWindow::StageClearWindow(QWidget* owner) : QDialog(owner, kBorderlessDialog) {
     setObjectName(QStringLiteral("Form3"));
-    setWindowTitle(QString());
+    setEmptyCaption(*this);
     setFixedSize(209, 112);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -44,7 +44,7 @@ void StageClearWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void StageClearWindow::showEvent(QShowEvent* event) {
-    centreOver(*this, owner_);
+    centreOverOwner(*this);
     QDialog::showEvent(event);
 }
 

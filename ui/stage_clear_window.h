@@ -10,7 +10,8 @@ namespace poron {
 class StageClearWindow : public QDialog {
     Q_OBJECT
 public:
-    explicit StageClearWindow(const QWidget* centreOver = nullptr);
+    // Opens over `owner`, the main window, modal to it; with no owner, on the screen.
+    explicit StageClearWindow(QWidget* owner = nullptr);
 
 public slots:
     void Form_Click();
@@ -23,7 +24,6 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    const QWidget* owner_;
     bool pressed_ = false;
 };
 

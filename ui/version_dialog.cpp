@@ -10,15 +10,14 @@
 
 #include "japanese_fonts.h"
 #include "picture_palette.h"
+#include "window_frames.h"
 #include "window_placement.h"
 
 namespace poron {
 
-VersionDialog::VersionDialog(const QWidget* centreOver)
-    : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                           Qt::MSWindowsFixedSizeDialogHint),
-      owner_(centreOver) {
+VersionDialog::VersionDialog(QWidget* owner) : QDialog(owner, kFixedDialogFrame) {
     setObjectName(QStringLiteral("Pverinfo"));
+    keepUnmaximised(*this);
     setWindowTitle(QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"));
     setFixedSize(197, 119);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -57,7 +56,7 @@ void VersionDialog::keyPressEvent(QKeyEvent* event) {
 }
 
 void VersionDialog::showEvent(QShowEvent* event) {
-    centreOver(*this, owner_);
+    centreOverOwner(*this);
     QDialog::showEvent(event);
     Command1->setFocus();
 }

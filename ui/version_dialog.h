@@ -13,7 +13,8 @@ namespace poron {
 class VersionDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit VersionDialog(const QWidget* centreOver = nullptr);
+    // Opens over `owner`, the main window, modal to it; with no owner, on the screen.
+    explicit VersionDialog(QWidget* owner = nullptr);
 
     QLabel* title() const { return Label1; }
     QPushButton* okButton() const { return Command1; }
@@ -27,7 +28,6 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    const QWidget* owner_;
     QLabel* Label1;
     QPushButton* Command1;
 };

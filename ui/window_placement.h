@@ -7,10 +7,13 @@ class QWidget;
 
 namespace poron {
 
-// Centres `window` on the screen of `window`, frame included where the window system
-// has given it one. Works without a window manager as well.
+// Centres `window`, frame included, on its screen. Call it before the window is shown: it
+// centres the window at once and once more when the window system has framed it, since
+// only then is the size of the frame known. Works without a window manager as well.
 void centreOnScreen(QWidget& window);
-// Centres `dialog` over `owner`; with no owner, on the screen.
-void centreOver(QWidget& dialog, const QWidget* owner);
+// Centres `dialog`, frame included, over the frame of the window that owns it (its parent
+// widget), or on the screen when it has none. Call it as the dialog is shown: a framed
+// dialog is expected to get the frame its owner has, and is centred again if it differs.
+void centreOverOwner(QWidget& dialog);
 
 }  // namespace poron

@@ -7,10 +7,16 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
 #include <memory>
+
+#include "continue_dialog.h"
+#include "main_window.h"
+#include "stage_clear_window.h"
+#include "version_dialog.h"
 
 namespace poron::test {
 
@@ -42,6 +48,25 @@ void clickAt(QWidget* widget, QPoint position, Qt::MouseButton button) {
     const QPoint at = widget->mapTo(widget->window(), position);
     QTest::mousePress(window, button, Qt::NoModifier, at);
     QTest::mouseRelease(window, button, Qt::NoModifier, at);
+}
+
+void PrintTo(const ModalCase& c, std::ostream* os) { *os << c.name; }
+
+std::vector<ModalCase> eachModalWindow() {
+    return {
+        ModalCase{"ContinueDialog", "the continue dialog", [](MainWindow& w) { w.openContinueDialog(); },
+                  [](QWidget* m) { return qobject_cast<ContinueDialog*>(m) != nullptr; },
+                  [](QWidget* m) { clickAt(m, ContinueDialog::yesArea().center()); }},
+        ModalCase{"StageClearWindow", "the stage-clear window", [](MainWindow& w) { w.openStageClearWindow(); },
+                  [](QWidget* m) { return qobject_cast<StageClearWindow*>(m) != nullptr; },
+                  [](QWidget* m) { clickAt(m, QPoint(100, 50)); }},
+        ModalCase{"VersionDialog", "the version dialog", [](MainWindow& w) { w.openVersionDialog(); },
+                  [](QWidget* m) { return qobject_cast<VersionDialog*>(m) != nullptr; },
+                  [](QWidget* m) {
+                      QPushButton* ok = static_cast<VersionDialog*>(m)->okButton();
+                      clickAt(ok, ok->rect().center());
+                  }},
+    };
 }
 
 }  // namespace poron::test

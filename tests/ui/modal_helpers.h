@@ -6,6 +6,12 @@
 
 #include <QWidget>
 #include <functional>
+#include <ostream>
+#include <vector>
+
+namespace poron {
+class MainWindow;
+}
 
 namespace poron::test {
 
@@ -17,5 +23,20 @@ void whenModalOpens(std::function<void(QWidget*)> action, int timeoutMs = 30'000
 // Clicks (press and release) at `position` of `widget`, delivered through its window
 // like real mouse input.
 void clickAt(QWidget* widget, QPoint position, Qt::MouseButton button = Qt::LeftButton);
+
+// One of the three modal windows: how the main window opens it and how a player closes it.
+struct ModalCase {
+    const char* id;    // for test names
+    const char* name;  // for messages
+    std::function<void(MainWindow&)> open;
+    // Is `modal` the window this case opens?
+    std::function<bool(QWidget*)> isTheWindow;
+    // The player's way out: a click.
+    std::function<void(QWidget*)> close;
+};
+void PrintTo(const ModalCase& c, std::ostream* os);
+
+// The continue dialog, the stage-clear window and the version dialog.
+std::vector<ModalCase> eachModalWindow();
 
 }  // namespace poron::test

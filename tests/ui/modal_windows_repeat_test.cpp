@@ -8,15 +8,10 @@
 
 #include <QApplication>
 #include <QPointer>
-#include <QPushButton>
 #include <QTest>
-#include <functional>
 
-#include "continue_dialog.h"
 #include "main_window.h"
 #include "modal_helpers.h"
-#include "stage_clear_window.h"
-#include "version_dialog.h"
 
 namespace poron::test {
 namespace {
@@ -24,18 +19,6 @@ namespace {
 constexpr int kOpenings = 100;
 // Generous, so that the run also passes under valgrind.
 constexpr int kOpenTimeoutMs = 60'000;
-
-struct ModalCase {
-    const char* id;    // the test's name
-    const char* name;  // for messages
-    std::function<void(MainWindow&)> open;
-    // Is `modal` the window this case opens?
-    std::function<bool(QWidget*)> isTheWindow;
-    // The player's way out: a click.
-    std::function<void(QWidget*)> close;
-};
-
-void PrintTo(const ModalCase& c, std::ostream* os) { *os << c.name; }
 
 class ModalWindowsRepeatTest : public ::testing::TestWithParam<ModalCase> {};
 
@@ -68,19 +51,7 @@ TEST_P(ModalWindowsRepeatTest, OpensAndClosesAHundredTimesLeavingNothingBehind) 
 
 INSTANTIATE_TEST_SUITE_P(
     EachModalWindow, ModalWindowsRepeatTest,
-    ::testing::Values(
-        ModalCase{"ContinueDialog", "the continue dialog", [](MainWindow& w) { w.openContinueDialog(); },
-                  [](QWidget* m) { return qobject_cast<ContinueDialog*>(m) != nullptr; },
-                  [](QWidget* m) { clickAt(m, ContinueDialog::yesArea().center()); }},
-        ModalCase{"StageClearWindow", "the stage-clear window", [](MainWindow& w) { w.openStageClearWindow(); },
-                  [](QWidget* m) { return qobject_cast<StageClearWindow*>(m) != nullptr; },
-                  [](QWidget* m) { clickAt(m, QPoint(100, 50)); }},
-        ModalCase{"VersionDialog", "the version dialog", [](MainWindow& w) { w.openVersionDialog(); },
-                  [](QWidget* m) { return qobject_cast<VersionDialog*>(m) != nullptr; },
-                  [](QWidget* m) {
-                      QPushButton* ok = static_cast<VersionDialog*>(m)->okButton();
-                      clickAt(ok, ok->rect().center());
-                  }}),
+    ::testing::ValuesIn(eachModalWindow()),
     [](const ::testing::TestParamInfo<ModalCase>& info) { return std::string(info.param.id); });
 
 }  // namespace

@@ -1,0 +1,90 @@
+// SPDX-FileCopyrightText: 2026 The Poron Puzzle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The windows on a Wayland compositor: the main window decorated but fixed in size, and
+// each modal window a modal child of the main window, on the screen at its own size.
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+#include <QTest>
+#include <QWindow>
+#include <iostream>
+
+#include "main_window.h"
+#include "modal_helpers.h"
+#include "screen_shots.h"
+#include "stage_clear_window.h"
+
+namespace poron::test {
+namespace {
+
+class WaylandTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("wayland"));
+        window_.game().Form_Load();
+        window_.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window_));
+    }
+    MersenneRandom random_{20261209};
+    MainWindow window_{random_};
+};
+
+TEST_F(WaylandTest, TheMainWindowIsDecoratedAtItsFixedSizeWithoutMaximising) {
+    QWindow* handle = window_.windowHandle();
+    EXPECT_FALSE(handle->flags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_EQ(handle->minimumSize(), handle->maximumSize());
+    EXPECT_EQ(window_.size(), handle->minimumSize());
+    // The compositor draws no frame: the toolkit decorates the window itself.
+    EXPECT_GT(handle->frameMargins().top(), 0);
+    const std::optional<QPoint> shown = findOnScreen(&window_);
+    ASSERT_TRUE(shown) << "the main window's pixels are nowhere on the compositor's output";
+    keepScreenshot(QStringLiteral("main"));
+
+    // What a maximise button of the decoration asks for: the window keeps its size.
+    const QSize fixed = window_.size();
+    handle->setWindowStates(Qt::WindowMaximized);
+    QTest::qWaitFor([&] { return !(handle->windowStates() & Qt::WindowMaximized); }, 5000);
+    EXPECT_FALSE(handle->windowStates() & Qt::WindowMaximized);
+    EXPECT_EQ(window_.size(), fixed);
+    ASSERT_TRUE(findOnScreen(&window_)) << "the main window is gone after a maximise request";
+}
+
+class WaylandModalTest : public WaylandTest, public ::testing::WithParamInterface<ModalCase> {};
+
+TEST_P(WaylandModalTest, OpensAsAModalChildOfTheMainWindow) {
+    const ModalCase& c = GetParam();
+    const std::optional<QPoint> main = findOnScreen(&window_);
+    ASSERT_TRUE(main);
+    bool opened = false;
+    whenModalOpens([&](QWidget* modal) {
+        opened = c.isTheWindow(modal);
+        QWindow* handle = modal->windowHandle();
+        EXPECT_EQ(handle->transientParent(), window_.windowHandle()) << c.name;
+        EXPECT_EQ(handle->modality(), Qt::ApplicationModal) << c.name;
+        EXPECT_FALSE(handle->flags() & Qt::WindowMaximizeButtonHint) << c.name;
+        EXPECT_EQ(handle->minimumSize(), handle->maximumSize()) << c.name;
+        EXPECT_EQ(modal->size(), handle->minimumSize()) << c.name;
+        const bool borderless = qobject_cast<StageClearWindow*>(modal) != nullptr;
+        EXPECT_EQ(handle->frameMargins().isNull(), borderless) << c.name;
+
+        // On the screen. Where: the compositor decides (a client cannot place its windows on
+        // Wayland); weston puts even a parented window anywhere, so it is only reported.
+        const std::optional<QPoint> shown = findOnScreen(modal);
+        EXPECT_TRUE(shown) << c.name << " is nowhere on the compositor's output";
+        if (shown) {
+            std::cout << "  " << c.name << " at " << shown->x() << "," << shown->y() << ", the main window at "
+                      << main->x() << "," << main->y() << std::endl;
+            keepScreenshot(QString::fromLatin1(c.id));
+        }
+        c.close(modal);
+    });
+    c.open(window_);
+    EXPECT_TRUE(opened) << c.name << " did not open";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EachModalWindow, WaylandModalTest, ::testing::ValuesIn(eachModalWindow()),
+    [](const ::testing::TestParamInfo<ModalCase>& info) { return std::string(info.param.id); });
+
+}  // namespace
+}  // namespace poron::test
