@@ -104,20 +104,16 @@ start_xvfb() {
 # The ids of the program's windows that are on the screen.
 program_windows() { xdotool search --onlyvisible --pid "$game_pid" 2>/dev/null || true; }
 
-# geometry <window>: sets GX GY GW GH (position on the screen and size). One process, as
-# waits for a dialog call it over and over and a dialog's count does not wait for them.
+# geometry <window>: sets GX GY GW GH, the client area's position on the screen and its size
+# (under a window manager too, where xdotool would give the frame's corner). Two processes,
+# as waits for a dialog call it over and over and a dialog's count does not wait for them.
 geometry() {
-  local key value
   GX='' GY='' GW='' GH=''
-  while IFS='=' read -r key value; do
-    case $key in
-      X) GX=$value ;;
-      Y) GY=$value ;;
-      WIDTH) GW=$value ;;
-      HEIGHT) GH=$value ;;
-    esac
-  done < <(xdotool getwindowgeometry --shell "$1" 2>/dev/null)
-  [ -n "$GW" ]
+  read -r GX GY GW GH < <(xwininfo -id "$1" 2>/dev/null | awk '
+    /Absolute upper-left X:/ {x = $4} /Absolute upper-left Y:/ {y = $4}
+    /^ *Width:/ {w = $2} /^ *Height:/ {h = $2}
+    END {if (h != "") print x, y, w, h}')
+  [ -n "$GH" ]
 }
 
 main_window_shown() {
