@@ -77,7 +77,8 @@ void BoardWidget::paintCell(QPainter& painter, int cell) const {
     if (const QPixmap* lower = spriteFor(state_.lowerAt(cell)))
         painter.drawPixmap(origin.x, origin.y, palette.drawnSprite(*lower, ratio));
     const Upper upper = state_.upperAt(cell);
-    if (const QPixmap* sprite = spriteFor(upper)) painter.drawPixmap(origin.x, origin.y, palette.drawnSprite(*sprite, ratio));
+    if (const QPixmap* sprite = spriteFor(upper))
+        painter.drawPixmap(origin.x, origin.y, palette.drawnSprite(*sprite, ratio));
     if (upper == Upper::curtain) {
         // Through the gap between the curtain's halves, what lies beneath shows inverted.
         painter.save();

@@ -230,7 +230,8 @@ TEST(EvenlyScaledSprite, TheStripedPadKeepsEvenStripes) {
             if (qAlpha(pixels.pixel(kColumn, row)) != 255) continue;
             // The device rows this row touches; the blank rows either side add nothing.
             double weight = 0;
-            for (int y = qFloor(row * ratio); y < qCeil((row + 1) * ratio); ++y) weight += qAlpha(scaled.pixel(x, y)) / 255.0;
+            for (int y = qFloor(row * ratio); y < qCeil((row + 1) * ratio); ++y)
+                weight += qAlpha(scaled.pixel(x, y)) / 255.0;
             EXPECT_NEAR(weight, ratio, 0.03) << "row " << row << " at " << ratio;
             ++rows;
         }

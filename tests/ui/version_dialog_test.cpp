@@ -90,7 +90,8 @@ TEST(VersionDialogTest, TheTitleShowsTheHandakutenOfPoAndPaAsRings) {
     const std::vector<std::vector<int>> shown = shownTitle(*label);
     // The first line is the six katakana, centred: each a 13 px square, the handakuten in
     // the top right quarter of ポ (the first) and パ (the fourth).
-    const int left = (label->width() - label->fontMetrics().horizontalAdvance(QStringLiteral("ポロンパズル"))) / 2;
+    const int firstLine = label->fontMetrics().horizontalAdvance(QStringLiteral("ポロンパズル"));
+    const int left = (label->width() - firstLine) / 2;
     const int em = label->font().pixelSize();
     auto topRightOf = [&](const std::vector<std::vector<int>>& g, int letter) {
         const int x = left + letter * em;
@@ -122,8 +123,8 @@ TEST(VersionDialogTest, TheTitleLosesNoInkToTheEdgesOfItsBox) {
     QPainter painter(&roomy);
     painter.setFont(label->font());
     painter.setPen(Qt::black);
-    painter.drawText(QRect(20, 20, label->width(), label->height()), Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap | Qt::TextDontClip,
-                     label->text());
+    const int flags = Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap | Qt::TextDontClip;
+    painter.drawText(QRect(20, 20, label->width(), label->height()), flags, label->text());
     painter.end();
     const int whole = inkOf(roomy);
     EXPECT_GT(whole, 100);
