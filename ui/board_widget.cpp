@@ -68,16 +68,21 @@ void BoardWidget::paintEvent(QPaintEvent* event) {
 }
 
 // The sprites are 32 x 32 pixel art: on a screen of 2 or 3 device pixels per pixel the
-// painter enlarges them pixel for pixel (no smoothing is asked for).
+// painter enlarges them pixel for pixel (no smoothing is asked for); between whole scales the
+// palette gives a copy scaled evenly for that screen, drawn device pixel for device pixel.
 void BoardWidget::paintCell(QPainter& painter, int cell) const {
+    const PicturePalette& palette = PicturePalette::instance();
+    const qreal ratio = painter.device()->devicePixelRatio();
     const PixelPoint origin = cellOrigin(cell);
-    if (const QPixmap* lower = spriteFor(state_.lowerAt(cell))) painter.drawPixmap(origin.x, origin.y, *lower);
+    if (const QPixmap* lower = spriteFor(state_.lowerAt(cell)))
+        painter.drawPixmap(origin.x, origin.y, palette.drawnSprite(*lower, ratio));
     const Upper upper = state_.upperAt(cell);
-    if (const QPixmap* sprite = spriteFor(upper)) painter.drawPixmap(origin.x, origin.y, *sprite);
+    if (const QPixmap* sprite = spriteFor(upper))
+        painter.drawPixmap(origin.x, origin.y, palette.drawnSprite(*sprite, ratio));
     if (upper == Upper::curtain) {
         // Through the gap between the curtain's halves, what lies beneath shows inverted.
         painter.save();
-        painter.setClipRegion(PicturePalette::instance().curtainGap().translated(origin.x, origin.y));
+        painter.setClipRegion(palette.curtainGap().translated(origin.x, origin.y));
         painter.setCompositionMode(QPainter::RasterOp_NotDestination);
         painter.fillRect(cellRect(cell), Qt::black);
         painter.restore();

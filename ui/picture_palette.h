@@ -10,6 +10,8 @@
 #include <QPixmap>
 #include <QRegion>
 #include <array>
+#include <map>
+#include <utility>
 
 #include "asset_catalogue.h"
 #include "display_states.h"
@@ -27,6 +29,24 @@ inline constexpr int kRewardPictureCount = 8;
 // over it stays where it was) while it fills the screen's pixels with real detail.
 int illustrationScale(qreal devicePixelRatio);
 
+// Whether a screen shows a whole number of device pixels per logical pixel (1, 2, 3...). On
+// such a screen the pictures are drawn as carried; between two whole numbers (1.25, 1.5 and
+// 1.75 are common on laptops) each picture is first made at the screen's own size.
+bool isWholeScale(qreal devicePixelRatio);
+
+// An illustration for a screen between whole scales: `drawing` (a rendering at a larger scale)
+// reduced smoothly, each device pixel the average of the drawing's pixels it covers, to
+// exactly round(logicalSize x devicePixelRatio), carrying that ratio. Outlines stay smooth,
+// as in a rendering made at that size.
+QPixmap smoothlyReduced(const QPixmap& drawing, QSize logicalSize, qreal devicePixelRatio);
+
+// A pixel-art sprite for a screen between whole scales: enlarged pixel for pixel by the whole
+// number above the ratio, then reduced smoothly to round(size x devicePixelRatio), carrying
+// that ratio. Every sprite pixel then covers the same width of device pixels (1.5 at scale
+// 1.5: one whole pixel and half of the next), where drawing it unsmoothed would make some
+// sprite pixels one device pixel wide and their neighbours two.
+QPixmap evenlyScaledSprite(const QPixmap& sprite, qreal devicePixelRatio);
+
 // The sprite of a display state; nullptr for blank (no picture at all).
 const QPixmap* spriteFor(Lower state);
 const QPixmap* spriteFor(Upper state);
@@ -40,8 +60,15 @@ public:
     // Each picture is loaded from the resources the first time it is asked for and kept for
     // the whole run, so that start-up decodes only what the first paint shows.
     const QPixmap& sprite(Picture picture) const;
+    // What the board draws for `sprite` (one of the palette's sprites) on a screen of
+    // `devicePixelRatio`: at a whole scale the sprite itself, which the painter enlarges pixel
+    // for pixel; between whole scales its evenly scaled copy, made once per sprite and ratio.
+    // The cells still share the sprite: the copy is only how it is drawn.
+    const QPixmap& drawnSprite(const QPixmap& sprite, qreal devicePixelRatio) const;
     // imageCG(k), k in 0..7; imageCG(0) is the title picture. Like the dialogs' pictures, it
     // is drawn for `devicePixelRatio` (see illustrationScale); only the scales asked for load.
+    // Between whole scales it is the 3x drawing smoothly reduced to the screen's size, made
+    // once per picture and ratio (the 3x drawing itself is not kept).
     const QPixmap& reward(int k, qreal devicePixelRatio = 1) const;
     // The curtain's gap, where what lies beneath shows with inverted colours, in cell pixels.
     const QRegion& curtainGap() const;
@@ -69,6 +96,10 @@ private:
 
     mutable std::array<Lazy<QPixmap>, kPictureCount> sprites_;
     mutable std::array<std::array<Lazy<QPixmap>, assets::kIllustrationScales>, kIllustrationCount> illustrations_;
+    // The pictures made for screens between whole scales, by (illustration, ratio) and by
+    // (sprite's cache key, ratio).
+    mutable std::map<std::pair<int, qreal>, QPixmap> reducedIllustrations_;
+    mutable std::map<std::pair<qint64, qreal>, QPixmap> scaledSprites_;
     mutable Lazy<QRegion> curtainGap_;
     mutable Lazy<QIcon> frogIcon_;
     mutable Lazy<QCursor> pointer_;

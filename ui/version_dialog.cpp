@@ -26,7 +26,12 @@ VersionDialog::VersionDialog(QWidget* owner) : QDialog(owner, kFixedDialogFrame)
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setGeometry(8, 48, 97, 25);
     Label1->setFont(japaneseGothic(Pitch::monospaced, 13, QFont::Normal));
-    Label1->setAlignment(Qt::AlignCenter);
+    // Centred across, and laid from the top of the box: the title wraps to two lines of 13 to
+    // 14 px each (14 in IPA Gothic), more than the box's 25 px. Centred up and down they would
+    // lose their top rows to the box's edge, and with them the top of the handakuten of ポ and
+    // パ, which then read as ボ and バ. From the top only the second line's descent, which
+    // this text leaves empty, falls outside.
+    Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label1->setWordWrap(true);
     Label1->setAutoFillBackground(true);
     QPalette colours = Label1->palette();

@@ -120,15 +120,35 @@ TEST(IllustrationScale, EachScreenGetsTheNextWholeScaleUpToThree) {
         int scale;
     } cases[] = {{1.0, 1}, {1.25, 2}, {1.5, 2}, {2.0, 2}, {2.5, 3}, {3.0, 3}, {4.0, 3}};
     for (const auto& c : cases) EXPECT_EQ(illustrationScale(c.ratio), c.scale) << c.ratio;
-    // The picture for a scale keeps its logical size, and is loaded once.
+    // The picture for a whole scale keeps its logical size, and is loaded once.
     const PicturePalette& palette = PicturePalette::instance();
-    for (const QPixmap* picture : {&palette.continuePicture(3), &palette.versionPicture(2.5), &palette.reward(7, 3)}) {
+    for (const QPixmap* picture : {&palette.continuePicture(3), &palette.versionPicture(3), &palette.reward(7, 3)}) {
         EXPECT_EQ(picture->devicePixelRatio(), 3.0);
         EXPECT_EQ(picture->size() / 3, picture->deviceIndependentSize().toSize());
     }
     EXPECT_EQ(palette.continuePicture(3).deviceIndependentSize().toSize(), QSize(193, 113));
-    EXPECT_EQ(palette.versionPicture(2.5).deviceIndependentSize().toSize(), QSize(200, 120));
-    EXPECT_EQ(&palette.reward(7, 2.2), &palette.reward(7, 3));
+    EXPECT_EQ(palette.versionPicture(3).deviceIndependentSize().toSize(), QSize(200, 120));
+    EXPECT_EQ(&palette.reward(7, 3), &palette.reward(7, 3.0));
+}
+
+TEST(IllustrationScale, BetweenWholeScalesEachPictureIsMadeAtTheScreensOwnSize) {
+    const PicturePalette& palette = PicturePalette::instance();
+    const struct {
+        const QPixmap* picture;
+        qreal ratio;
+        QSize size;  // round(logical size x ratio)
+    } cases[] = {
+        {&palette.continuePicture(1.25), 1.25, {241, 141}}, {&palette.versionPicture(2.5), 2.5, {500, 300}},
+        {&palette.reward(7, 2.2), 2.2, {704, 704}},         {&palette.stageClearPicture(1.75), 1.75, {366, 198}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(c.picture->size(), c.size) << c.ratio;
+        EXPECT_EQ(c.picture->devicePixelRatio(), c.ratio);
+    }
+    // Made once per picture and ratio, and apart from the whole scales' pictures.
+    EXPECT_EQ(&palette.reward(7, 2.2), cases[2].picture);
+    EXPECT_NE(&palette.reward(7, 2.2), &palette.reward(7, 3));
+    EXPECT_NE(&palette.reward(7, 2.2), &palette.reward(6, 2.2));
 }
 
 // The boxes where the continue dialog's black labels stand, in logical pixels, measured on
