@@ -5,6 +5,13 @@
 
 namespace poron {
 
+// cellWord() finds a word by its CellShows value.
+static_assert([] {
+    for (std::size_t i = 0; i < kCellWords.size(); ++i)
+        if (kCellWords[i].shows != static_cast<CellShows>(i)) return false;
+    return true;
+}());
+
 CellShows cellShows(const GameState& state, int cell) {
     switch (state.upperAt(cell)) {
         case Upper::frog:
