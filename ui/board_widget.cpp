@@ -3,11 +3,14 @@
 // Painting the board bottom to top, and its hit testing.
 #include "board_widget.h"
 
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
 
+#include "accessible_board.h"
+#include "accessible_windows.h"
 #include "board.h"
 #include "picture_palette.h"
 
@@ -33,6 +36,7 @@ int cellUnder(QPoint position) {
 BoardWidget::BoardWidget(const GameState& state, QWidget* parent) : QWidget(parent), state_(state) {
     setFixedSize(kBoardPixels, kBoardPixels);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    installAccessibleInterfaces();
 }
 
 void BoardWidget::setBackground(int rewardPicture) {
@@ -45,7 +49,10 @@ const QPixmap& BoardWidget::background() const {
     return background_ < 0 ? none : PicturePalette::instance().reward(background_, devicePixelRatioF());
 }
 
-void BoardWidget::updateCell(int cell) { update(cellRect(cell)); }
+void BoardWidget::updateCell(int cell) {
+    update(cellRect(cell));
+    if (QAccessible::isActive()) tellCellChanged(*this, cell);
+}
 
 void BoardWidget::paintEvent(QPaintEvent* event) {
     QPainter painter(this);

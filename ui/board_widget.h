@@ -20,8 +20,10 @@ public:
     void setBackground(int rewardPicture);
     // The background picture as it is drawn now; a null pixmap before the first setBackground.
     const QPixmap& background() const;
-    // Schedules a repaint of one cell's square.
+    // Schedules a repaint of one cell's square (and tells a listening screen reader).
     void updateCell(int cell);
+    // The game's state that the board shows.
+    const GameState& state() const { return state_; }
 
 signals:
     // A mouse button was released; `cell` is the cell that took the press.

@@ -5,9 +5,12 @@
 
 #include <QMouseEvent>
 
+#include "accessible_windows.h"
+
 namespace poron {
 
 ClickArea::ClickArea(const QRect& geometry, QWidget* parent) : QWidget(parent) {
+    installAccessibleInterfaces();  // a screen reader sees a button
     setGeometry(geometry);
     setAttribute(Qt::WA_NoSystemBackground);
 }

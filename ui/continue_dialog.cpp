@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QPainter>
 
+#include "accessible_windows.h"
+#include "announcement.h"
 #include "click_area.h"
 #include "japanese_fonts.h"
 #include "picture_palette.h"
@@ -35,6 +37,9 @@ QString messageAt(int countdown) {
     }
 }
 
+// A message's lines joined by a blank, as a screen reader speaks them.
+QString spokenLines(QString text) { return text.replace(kLineBreak, QStringLiteral(" ")); }
+
 QLabel* makeLabel(const QString& text, const QFont& font, Qt::Alignment alignment, QPoint position,
                   QWidget* parent) {
     auto* label = new QLabel(text, parent);
@@ -53,6 +58,7 @@ QRect ContinueDialog::yesArea() { return QRect(24, 80, 57, 25); }
 QRect ContinueDialog::noArea() { return QRect(136, 80, 33, 25); }
 
 ContinueDialog::ContinueDialog(QWidget* owner) : QDialog(owner, kFixedDialogFrame) {
+    installAccessibleInterfaces();  // a screen reader sees an alert
     setObjectName(QStringLiteral("Form2"));
     setEmptyCaption(*this);
     keepUnmaximised(*this);
@@ -69,12 +75,15 @@ ContinueDialog::ContinueDialog(QWidget* owner) : QDialog(owner, kFixedDialogFram
                        Qt::AlignHCenter | Qt::AlignTop, QPoint(168, 56), this);
     Label3->setObjectName(QStringLiteral("Label3"));
     showHeadline(Label2->text());
+    showCount();
 
     // The click areas lie above the labels.
     auto* yes = new ClickArea(yesArea(), this);
     yes->setObjectName(QStringLiteral("Image1"));
+    yes->setAccessibleName(QStringLiteral("Yes"));
     auto* no = new ClickArea(noArea(), this);
     no->setObjectName(QStringLiteral("Image2"));
+    no->setAccessibleName(QStringLiteral("No"));
     connect(yes, &ClickArea::clicked, this, &ContinueDialog::Image1_Click);
     connect(no, &ClickArea::clicked, this, &ContinueDialog::Image2_Click);
 
@@ -89,14 +98,24 @@ void ContinueDialog::showHeadline(const QString& text) {
     Label2->adjustSize();
     // The longer messages do not fit right of x = 60: keep the headline centred instead.
     Label2->move((kWidth - Label2->width()) / 2, 8);
+    // A screen reader reads the dialog by its headline, on one line.
+    setAccessibleName(spokenLines(text));
+}
+
+void ContinueDialog::showCount() {
+    Label3->setText(QString::number(countdown_));
+    Label3->adjustSize();
+    setAccessibleDescription(Label1->text() + u' ' + Label3->text());
 }
 
 void ContinueDialog::Timer1_Timer() {
     countdown_ -= 1;
     if (countdown_ < 0) endProgramNow();
-    if (countdown_ % 2 == 0) showHeadline(messageAt(countdown_));
-    Label3->setText(QString::number(countdown_));
-    Label3->adjustSize();
+    const bool newMessage = countdown_ % 2 == 0;
+    if (newMessage) showHeadline(messageAt(countdown_));
+    showCount();
+    if (announcementsHeard())
+        announce(this, newMessage ? Label3->text() + QStringLiteral("、") + accessibleName() : Label3->text());
 }
 
 void ContinueDialog::Image1_Click() { accept(); }
@@ -117,6 +136,8 @@ void ContinueDialog::keyPressEvent(QKeyEvent* event) {
 void ContinueDialog::showEvent(QShowEvent* event) {
     centreOverOwner(*this);
     QDialog::showEvent(event);
+    if (announcementsHeard())
+        announce(this, accessibleName() + QStringLiteral("。") + accessibleDescription(), Urgency::assertive);
 }
 
 }  // namespace poron

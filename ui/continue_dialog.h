@@ -39,6 +39,7 @@ protected:
 
 private:
     void showHeadline(const QString& text);
+    void showCount();
 
     QLabel* Label1;
     QLabel* Label2;

@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "announcement.h"
 #include "board_widget.h"
 #include "continue_dialog.h"
 #include "japanese_fonts.h"
@@ -60,7 +61,11 @@ MainWindow::MainWindow(RandomSource& random, GameState initial)
     connect(board_, &BoardWidget::cellReleased, this, [this](int cell) { game_.image2_MouseUp(cell); });
     Timer1.setObjectName(QStringLiteral("Timer1"));
     Timer1.setInterval(kTurnMilliseconds);
-    connect(&Timer1, &QTimer::timeout, this, [this] { game_.Timer1_Timer(); });
+    // The board's news is told once a turn, when the turn engine has marked the targets.
+    connect(&Timer1, &QTimer::timeout, this, [this] {
+        game_.Timer1_Timer();
+        tellBoardNews();
+    });
     Timer1.start();
 }
 
@@ -102,7 +107,10 @@ void MainWindow::buildMenus() {
     for (QWidget* menu : std::initializer_list<QWidget*>{bar, gmenu, gopt}) menu->setFont(menuFont);
 }
 
-void MainWindow::setCaption(const std::string& text) { setWindowTitle(QString::fromStdString(text)); }
+void MainWindow::setCaption(const std::string& text) {
+    setWindowTitle(QString::fromStdString(text));
+    narrator_.stageLaid();  // only a new stage changes the caption
+}
 
 void MainWindow::setBackground(int rewardPicture) {
     board_->setBackground(rewardPicture);
@@ -112,7 +120,12 @@ void MainWindow::setLabel1(const std::string& text) { Label1->setText(QString::f
 
 void MainWindow::cellChanged(int cell) { board_->updateCell(cell); }
 
+void MainWindow::tellBoardNews() {
+    if (announcementsHeard()) announce(this, narrator_.news(game_.state()));
+}
+
 void MainWindow::openContinueDialog() {
+    tellBoardNews();  // the frog's last jump, before the dialog speaks
     ContinueDialog dialog(this);
     dialog.exec();  // No and the end of the count end the program inside it
 }

@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <memory>
 
+#include "board_narrator.h"
 #include "game.h"
 #include "game_windows.h"
 
@@ -46,11 +47,14 @@ protected:
 
 private:
     void buildMenus();
+    // Announces what changed on the board since the last news, if anyone listens.
+    void tellBoardNews();
 
     Game game_;
     BoardWidget* board_;
     QLabel* Label1;
     QTimer Timer1;
+    BoardNarrator narrator_;
 };
 
 }  // namespace poron

@@ -7,6 +7,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "accessible_windows.h"
+#include "announcement.h"
 #include "picture_palette.h"
 #include "window_frames.h"
 #include "window_placement.h"
@@ -14,8 +16,11 @@
 namespace poron {
 
 StageClearWindow::StageClearWindow(QWidget* owner) : QDialog(owner, kBorderlessDialog) {
+    installAccessibleInterfaces();  // a screen reader can press the window
     setObjectName(QStringLiteral("Form3"));
     setEmptyCaption(*this);
+    // What the picture's lettering says, for a screen reader.
+    setAccessibleName(QStringLiteral("すてーじくりあ"));
     setFixedSize(209, 112);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -46,6 +51,7 @@ void StageClearWindow::keyPressEvent(QKeyEvent* event) {
 void StageClearWindow::showEvent(QShowEvent* event) {
     centreOverOwner(*this);
     QDialog::showEvent(event);
+    if (announcementsHeard()) announce(this, accessibleName(), Urgency::assertive);
 }
 
 }  // namespace poron
