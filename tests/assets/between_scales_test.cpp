@@ -176,8 +176,9 @@ TEST_F(BetweenWholeScales, CellsShowTheirSpritesEvenlyScaledAndTheCurtainGapInve
         // Where the scaled curtain is wholly open between its two halves, the gap covers it.
         const QImage curtain = pixelsOf(palette.drawnSprite(*upper, ratio_));
         for (int x = curtain.width() / 3; x < 2 * curtain.width() / 3; ++x)
-            if (qAlpha(curtain.pixel(x, device.height() / 2)) == 0)
+            if (qAlpha(curtain.pixel(x, device.height() / 2)) == 0) {
                 EXPECT_TRUE(gap.contains(QPoint(x, device.height() / 2))) << "open column " << x;
+            }
         ++curtainsChecked;
     }
     EXPECT_EQ(curtainsChecked, 1);
