@@ -57,6 +57,14 @@ uninstall:
 package: build
 	cmake --build $(BUILD_DIR) --target package
 
+# The package built twice, from the checkout and from a copy of it in another folder,
+# under another host name, time zone and umask: the two .deb files must be the same bytes.
+REPRO_DIR ?= build-reproducible
+
+.PHONY: test-reproducible
+test-reproducible: deps
+	tests/package/check_reproducible.sh . $(REPRO_DIR)
+
 # The README's pictures, taken by the end-to-end tests from the real program:
 # the game in play and the continue dialog, copied into docs/.
 E2E_SHOTS = $(BUILD_DIR)/e2e-screenshots

@@ -1,0 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Poron Puzzle developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Read by cpack before it packs: the package's archives take the build's one date for every
+# member, whatever the environment says, so they match the program they carry.
+set(ENV{SOURCE_DATE_EPOCH} "${CPACK_PORON_SOURCE_DATE_EPOCH}")
