@@ -55,7 +55,7 @@ QRect ContinueDialog::noArea() { return QRect(136, 80, 33, 25); }
 ContinueDialog::ContinueDialog(QWidget* owner) : QDialog(owner, kFixedDialogFrame) {
     setObjectName(QStringLiteral("Form2"));
     setEmptyCaption(*this);
-    keepUnmaximised(*this);
+    keepFixedSizeAndShown(*this);
     setFixedSize(kWidth, kHeight);
     setAttribute(Qt::WA_OpaquePaintEvent);
 

@@ -16,6 +16,7 @@ namespace poron {
 StageClearWindow::StageClearWindow(QWidget* owner) : QDialog(owner, kBorderlessDialog) {
     setObjectName(QStringLiteral("Form3"));
     setEmptyCaption(*this);
+    keepFixedSizeAndShown(*this);
     setFixedSize(209, 112);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
