@@ -6,6 +6,7 @@
 #include <QEvent>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 
 namespace poron {
 
@@ -15,8 +16,12 @@ constexpr Qt::WindowStates kResized = Qt::WindowMaximized | Qt::WindowFullScreen
 
 // Puts the window back as it was meant to be whenever the window system changes its state or
 // its size: out of the refused states first, then back to its own size. The window is
-// changed back once the change has been handled, not from inside it (on Wayland the window
-// first has to take the state the compositor gave it, before it may ask to leave it).
+// changed back once the change has been handled, not from inside it. On Wayland a window in
+// a state the compositor gave it must first show itself in that state, at the size offered
+// with it, before it may ask to leave it (a request made earlier is lost, and a window drawn
+// at another size in that state breaks the protocol): a window that took the offered size
+// asks once it has painted itself at that size, and goes back to its own size once it has
+// left the state.
 class StayAsItIs : public QObject {
 public:
     StayAsItIs(QWidget& window, Qt::WindowStates refused) : QObject(&window), window_(window), refused_(refused) {
@@ -25,9 +30,29 @@ public:
 
 protected:
     bool eventFilter(QObject*, QEvent* event) override {
-        if ((event->type() == QEvent::WindowStateChange && (window_.windowState() & refused_)) ||
-            (event->type() == QEvent::Resize && !sizeIsRight()))
-            putBackSoon();
+        switch (event->type()) {
+            case QEvent::WindowStateChange:
+                if (!(window_.windowState() & refused_)) {
+                    waitingForPaint_ = false;
+                    if (!sizeIsRight()) putBackSoon();
+                } else if (sizeIsRight() || (window_.windowState() & Qt::WindowMinimized)) {
+                    putBackSoon();
+                } else {
+                    waitingForPaint_ = true;
+                }
+                break;
+            case QEvent::Resize:
+                if (!(window_.windowState() & refused_) && !sizeIsRight()) putBackSoon();
+                break;
+            case QEvent::Paint:
+                if (waitingForPaint_) {
+                    waitingForPaint_ = false;
+                    putBackSoon();
+                }
+                break;
+            default:
+                break;
+        }
         return false;
     }
 
@@ -44,20 +69,25 @@ private:
         QTimer::singleShot(0, this, [this] {
             pending_ = false;
             const Qt::WindowStates state = window_.windowState();
-            if (state & refused_) {
+            if (state & Qt::WindowMinimized & refused_) {
                 window_.setWindowState(state & ~refused_);
-                if (state & Qt::WindowMinimized) {
-                    window_.show();
-                    window_.raise();
-                }
+                window_.show();
+                window_.raise();
+            } else if (state & refused_) {
+                // Asked of the window itself, not of the widget: the widget would put its
+                // former size back at once, before the window system has let the window out
+                // of the state, and the window system puts that size back itself.
+                window_.windowHandle()->setWindowStates(state & ~refused_);
+            } else if (!sizeIsRight()) {
+                window_.resize(fixedSize());
             }
-            if (!sizeIsRight()) window_.resize(fixedSize());
         });
     }
 
     QWidget& window_;
     Qt::WindowStates refused_;
     bool pending_ = false;
+    bool waitingForPaint_ = false;
 };
 
 }  // namespace
