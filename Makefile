@@ -26,6 +26,16 @@ run: build
 test: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure -j2 $(CTEST_ARGS)
 
+# The game on a fresh Debian 13 (Qt 6.8, g++ 14): a new trixie root laid out with mmdebstrap
+# from this machine's Debian archives, a clean clone of the committed branch in it, its own
+# tools/install-deps and build (no compiler warning allowed), then these test families.
+# A family with no test yet runs nothing and fails nothing. Needs root (mmdebstrap, chroot).
+DEBIAN13_LABELS = rules|ui|assets|e2e|wm|wayland|a11y|metadata
+
+.PHONY: test-debian13
+test-debian13: deps
+	tools/test-debian13 '$(DEBIAN13_LABELS)' $(BUILD_DIR)
+
 # The whole suite run over and over, each test until it fails or has passed REPEAT times:
 # a test that fails only now and then shows up here.
 REPEAT ?= 10

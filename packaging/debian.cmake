@@ -7,7 +7,6 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME poron-puzzle)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "Poron Puzzle developers")
-set(CPACK_PACKAGE_CONTACT "${PORON_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "frog puzzle of knight jumps over lily pads")
 set(CPACK_PACKAGE_DESCRIPTION
     "A frog sits on lily pads on a 10 by 10 board and moves only by the jumps\n\
@@ -17,6 +16,9 @@ text is in Japanese.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_SOURCE_DIR}/strip_sections.cmake)
+# The maintainer is whoever builds the package, read when it is built.
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_SOURCE_DIR}/maintainer.cmake)
+list(APPEND CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_SOURCE_DIR}/sign_changelog.cmake)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)

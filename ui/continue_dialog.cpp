@@ -61,7 +61,7 @@ ContinueDialog::ContinueDialog(QWidget* owner) : QDialog(owner, kFixedDialogFram
     installAccessibleInterfaces();  // a screen reader sees an alert
     setObjectName(QStringLiteral("Form2"));
     setEmptyCaption(*this);
-    keepUnmaximised(*this);
+    keepFixedSizeAndShown(*this);
     setFixedSize(kWidth, kHeight);
     setAttribute(Qt::WA_OpaquePaintEvent);
 

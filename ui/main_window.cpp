@@ -42,7 +42,7 @@ MainWindow::MainWindow(RandomSource& random, GameState initial)
     setWindowTitle(QStringLiteral("ポロンパズル"));
     const PicturePalette& palette = PicturePalette::instance();
     setWindowIcon(palette.frogIcon());
-    keepUnmaximised(*this);
+    keepFixedSize(*this);
 
     board_ = new BoardWidget(game_.state(), this);
     board_->setObjectName(QStringLiteral("board"));

@@ -21,6 +21,7 @@ StageClearWindow::StageClearWindow(QWidget* owner) : QDialog(owner, kBorderlessD
     setEmptyCaption(*this);
     // What the picture's lettering says, for a screen reader.
     setAccessibleName(QStringLiteral("すてーじくりあ"));
+    keepFixedSizeAndShown(*this);
     setFixedSize(209, 112);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }

@@ -17,7 +17,7 @@ namespace poron {
 
 VersionDialog::VersionDialog(QWidget* owner) : QDialog(owner, kFixedDialogFrame) {
     setObjectName(QStringLiteral("Pverinfo"));
-    keepUnmaximised(*this);
+    keepFixedSizeAndShown(*this);
     setWindowTitle(QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"));
     setFixedSize(197, 119);
     setAttribute(Qt::WA_OpaquePaintEvent);

@@ -2,15 +2,17 @@
 # SPDX-FileCopyrightText: 2026 The Poron Puzzle developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The package as a new user meets it: builds the .deb, lays out a fresh minimal
-# Debian 12 root with mmdebstrap from the archive apt uses here, and inside it
+# Debian root of the release given (bookworm, trixie) with mmdebstrap from the
+# archives apt uses here (tools/debian-sources), and inside it
 # (root_session.sh, run as mmdebstrap's last hook) installs, starts, removes
 # and purges the game. The root lives in a temporary folder of the build tree
 # that mmdebstrap deletes itself; nothing is kept for the next run.
 #
-#   clean_install.sh <build dir> <version> <send-close helper>
+#   clean_install.sh <build dir> <version> <send-close helper> <release>
 set -euo pipefail
 build=$(cd "$1" && pwd)
 version=$2
+release=$4
 here=$(cd "$(dirname "$0")" && pwd)
 
 work=$(mktemp -d "$build/clean-install.XXXXXX")
@@ -46,7 +48,9 @@ export CLEAN_INSTALL_WORK=$work
 
 # The root is made in $TMPDIR and removed by mmdebstrap (format null), also
 # when the hook fails.
+"$here/../../tools/debian-sources" "$release" >"$work/sources.list"
+echo "* a fresh $release root"
 TMPDIR=$work mmdebstrap --variant=apt --format=null \
   --customize-hook="$here/root_session.sh" \
-  bookworm /dev/null
+  "$release" /dev/null "$work/sources.list"
 echo "* done in $((SECONDS - started)) s"

@@ -93,7 +93,11 @@ close_and_expect_exit "$CLEAN_INSTALL_SEND_CLOSE" "$window"
 rm -rf "$root/tmp/home" "$root/tmp/runtime" "$root/tmp/$(basename "$deb")"
 
 step "removing and purging the package and what apt installed for it"
-if ! in_root apt-get purge -y --autoremove poron-puzzle >"$work/apt-purge.log" 2>&1; then
+# The root was laid out without recommended packages; what apt installed for the
+# game goes again even where a package of the root recommends it (Debian 13's libc6
+# recommends libidn2-0, which the game's libraries pull in).
+if ! in_root apt-get purge -y --autoremove -o APT::AutoRemove::RecommendsImportant=false \
+    -o APT::AutoRemove::SuggestsImportant=false poron-puzzle >"$work/apt-purge.log" 2>&1; then
   cat "$work/apt-purge.log"
   fail "apt-get could not purge the package"
 fi

@@ -3,8 +3,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package with CPack into a temporary folder and checks its
 # control fields and its contents: the installed files under /usr and nothing
-# else, owned by root, the program stripped and free of build-tree paths, and
-# no placeholder address anywhere.
+# else, owned by root, the program stripped and free of build-tree paths, signed
+# by the one who built it (the tests' own name and address) and naming no other
+# address of a placeholder domain. Without a name and address to sign with, no
+# package is built.
 #
 #   check_deb.sh <build dir> <expected file list> <version>
 set -euo pipefail
@@ -32,7 +34,9 @@ check_field Package poron-puzzle
 check_field Version "$version"
 check_field Architecture "$arch"
 check_field Section games
-check_field Maintainer "Poron Puzzle developers <poron-puzzle@poronpuzzle.github.io>"
+builder_address=tests@example.org  # as build_deb.sh signs
+builder="Poron Puzzle tests <$builder_address>"
+check_field Maintainer "$builder"
 [ -n "$(dpkg-deb -f "$deb" Description)" ] || { echo "FAIL: no Description"; fail=1; }
 
 # The package names of Depends, without their version constraints.
@@ -106,9 +110,39 @@ if ! grep -qF "<release version=\"$version\"" "$metainfo"; then
   fail=1
 fi
 
-# Compressed documents are read through zgrep.
-if find "$work/root" -type f -exec zgrep -lE '@example\.(org|com|net)|@localhost' {} + | grep .; then
-  echo "FAIL: the files above name a placeholder mail address"
+# The changelog is signed by the builder; the copyright file names no contact
+# the project does not have.
+signature=$(zcat "$work/root/usr/share/doc/poron-puzzle/changelog.gz" | grep '^ -- ')
+case "$signature" in
+  " -- $builder  "*) ;;
+  *) echo "FAIL: the changelog is signed '$signature', not by '$builder'"; fail=1 ;;
+esac
+if grep -q '^Upstream-Contact:' "$work/root/usr/share/doc/poron-puzzle/copyright"; then
+  echo "FAIL: the copyright file names an upstream contact"
+  fail=1
+fi
+# No other address of a placeholder domain anywhere (compressed documents are
+# read through zgrep).
+if find "$work/root" -type f -exec zgrep -ahoE '[[:alnum:]._%+-]*@(example\.(org|com|net)|localhost)' {} + \
+    | grep -vxF "$builder_address" | sort -u | grep .; then
+  echo "FAIL: the package names the placeholder mail addresses above"
+  fail=1
+fi
+
+# Without DEBFULLNAME and DEBEMAIL CPack says what to set and builds nothing.
+mkdir "$work/unsigned"
+if env -u DEBFULLNAME -u DEBEMAIL cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/unsigned" \
+    >"$work/unsigned.log" 2>&1; then
+  echo "FAIL: a package was built with no DEBFULLNAME and DEBEMAIL set"
+  fail=1
+fi
+if ! grep -q "export DEBFULLNAME='Your Name' DEBEMAIL=" "$work/unsigned.log"; then
+  echo "FAIL: CPack did not say to set DEBFULLNAME and DEBEMAIL:"
+  cat "$work/unsigned.log"
+  fail=1
+fi
+if find "$work/unsigned" -name '*.deb' | grep .; then
+  echo "FAIL: a package was left behind above with no DEBFULLNAME and DEBEMAIL set"
   fail=1
 fi
 

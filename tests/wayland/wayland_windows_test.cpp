@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Poron Puzzle developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The windows on a Wayland compositor: the main window decorated but fixed in size, and
-// each modal window a modal child of the main window, on the screen at its own size.
+// each modal window a modal child of the main window, on the screen at its own size; asked
+// to maximise or to fill the screen, every window keeps its size.
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
@@ -16,6 +17,39 @@
 
 namespace poron::test {
 namespace {
+
+// What a window system asks of a window's size: its maximise button (drawn by the toolkit
+// here, or a double click on the title bar) or a full-screen key. The compositor answers
+// each with a configure of a new size, the size of its output.
+struct SizeRequest {
+    const char* name;
+    Qt::WindowStates states;
+};
+constexpr SizeRequest kSizeRequests[] = {
+    {"maximise", Qt::WindowMaximized},
+    {"fill the screen", Qt::WindowFullScreen},
+};
+constexpr Qt::WindowStates kResized = Qt::WindowMaximized | Qt::WindowFullScreen;
+
+// Makes each request of `window` in turn: the window is to end in neither state, at the size
+// it had, and on show.
+void expectKeepsItsSize(QWidget* window, const char* name) {
+    QWindow* handle = window->windowHandle();
+    const QSize fixed = window->size();
+    const auto asItWas = [&] { return !(handle->windowStates() & kResized) && window->size() == fixed; };
+    for (const SizeRequest& request : kSizeRequests) {
+        handle->setWindowStates(request.states);
+        EXPECT_TRUE(QTest::qWaitFor(asItWas, 10'000))
+            << name << " asked to " << request.name << ": " << window->width() << " x " << window->height();
+        // On the screen again: by then the compositor has answered the request, and the
+        // window has seen whatever size it offered.
+        EXPECT_TRUE(findOnScreen(window)) << name << " is gone after a request to " << request.name;
+        EXPECT_TRUE(QTest::qWaitFor(asItWas, 10'000))
+            << name << " asked to " << request.name << ", once shown again: " << window->width() << " x "
+            << window->height();
+        EXPECT_EQ(handle->size(), fixed) << name << " asked to " << request.name;
+    }
+}
 
 class WaylandTest : public ::testing::Test {
 protected:
@@ -40,13 +74,7 @@ TEST_F(WaylandTest, TheMainWindowIsDecoratedAtItsFixedSizeWithoutMaximising) {
     ASSERT_TRUE(shown) << "the main window's pixels are nowhere on the compositor's output";
     keepScreenshot(QStringLiteral("main"));
 
-    // What a maximise button of the decoration asks for: the window keeps its size.
-    const QSize fixed = window_.size();
-    handle->setWindowStates(Qt::WindowMaximized);
-    QTest::qWaitFor([&] { return !(handle->windowStates() & Qt::WindowMaximized); }, 5000);
-    EXPECT_FALSE(handle->windowStates() & Qt::WindowMaximized);
-    EXPECT_EQ(window_.size(), fixed);
-    ASSERT_TRUE(findOnScreen(&window_)) << "the main window is gone after a maximise request";
+    expectKeepsItsSize(&window_, "the main window");
 }
 
 class WaylandModalTest : public WaylandTest, public ::testing::WithParamInterface<ModalCase> {};

@@ -2,8 +2,10 @@
 # SPDX-FileCopyrightText: 2026 The Poron Puzzle developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Under openbox: a stuck frog's continue dialog in a fixed frame (no resize, no maximise)
-# with an empty caption and no icon of its own, modal over the main window and centred over
-# it; the window manager's close acts as Yes and puts the stage back to its start.
+# that wants no minimise or maximise button, with an empty caption and no icon of its own,
+# modal over the main window and centred over it; minimised, it comes back at once with the
+# main window, still counting; the window manager's close acts as Yes and puts the stage back
+# to its start.
 source "$(dirname "$0")/wm_lib.sh" "$@"
 
 start_planned_stage
@@ -14,8 +16,13 @@ wait_dialog 193 112 5
 expect_fixed_frame "$DIALOG" "the continue dialog"
 expect_caption "$DIALOG" "the continue dialog" " "
 expect_modal_over_main "$DIALOG" "the continue dialog"
+expect_no_minimise_hints "$DIALOG" "the continue dialog"
 expect_dialog_centred "the continue dialog"
 keep_screen continue
+
+step "minimised, the continue dialog comes back at once with the main window"
+expect_comes_back_when_minimised "$DIALOG" "the continue dialog"
+game_ended && fail "the program ended while the continue dialog was minimised"
 
 step "the window manager's close acts as Yes"
 close_window "$DIALOG"

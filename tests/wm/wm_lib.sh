@@ -73,6 +73,56 @@ expect_fixed_frame() {
   echo "  $2: frame $FL,$FR,$FT,$FB; allowed: $actions"
 }
 
+# expect_no_minimise_hints <window> <what>: the window's Motif hints, which a window manager
+# reads for the buttons and actions a window wants, name the functions it allows and neither
+# minimising nor maximising among them, nor those buttons among its decorations.
+expect_no_minimise_hints() {
+  local hints flags functions decorations
+  hints=$(xprop -id "$1" _MOTIF_WM_HINTS | sed -n 's/.*= //p' | tr -d ' ')
+  [ -n "$hints" ] || fail "$2 carries no _MOTIF_WM_HINTS"
+  IFS=, read -r flags functions decorations _ <<<"$hints"
+  # Functions: 1 all, 8 minimise, 16 maximise. Decorations: 1 all, 32 minimise, 64 maximise.
+  ((flags & 1)) || fail "$2 leaves its functions to the window manager: _MOTIF_WM_HINTS $hints"
+  ((functions & (1 | 8 | 16))) && fail "$2 allows minimising or maximising: _MOTIF_WM_HINTS $hints"
+  ((flags & 2)) && ((decorations & (1 | 32 | 64))) &&
+    fail "$2 asks for a minimise or maximise button: _MOTIF_WM_HINTS $hints"
+  echo "  $2: _MOTIF_WM_HINTS $hints"
+}
+
+# expect_comes_back_when_minimised <window> <what>: asked by the window manager to minimise
+# the dialog (what its minimise button, key or menu does; openbox minimises the main window
+# with it), the game shows both again at once.
+shown() { xwininfo -id "$1" 2>/dev/null | grep -q 'IsViewable' && ! xprop -id "$1" _NET_WM_STATE | grep -q HIDDEN; }
+both_shown() { shown "$MAIN" && shown "$1"; }
+expect_comes_back_when_minimised() {
+  xdotool windowminimize "$1"
+  # Once the window manager has handled the next request, it has handled this one.
+  wmctrl -i -r "$1" -b add,above
+  poll 5 bash -c "xprop -id $1 _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE" || fail "openbox did not keep $2 above"
+  wmctrl -i -r "$1" -b remove,above
+  poll 5 both_shown "$1" || fail "minimised, $2 and the main window stay hidden"
+}
+
+# expect_keeps_its_size <window> <what>: asked to maximise or to fill the screen, the window
+# keeps its size and place, and is in neither state.
+window_unchanged() {
+  geometry "$1" && [ "$GX,$GY,$GW,$GH" = "$2" ] &&
+    ! xprop -id "$1" _NET_WM_STATE | grep -qE 'MAXIMIZED|FULLSCREEN'
+}
+expect_keeps_its_size() {
+  local state before
+  geometry "$1" || fail "$2 is gone"
+  before="$GX,$GY,$GW,$GH"
+  for state in maximized_vert,maximized_horz fullscreen; do
+    wmctrl -i -r "$1" -b add,$state
+    wmctrl -i -r "$1" -b add,above
+    poll 5 bash -c "xprop -id $1 _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE" || fail "openbox did not keep $2 above"
+    wmctrl -i -r "$1" -b remove,above
+    poll 5 window_unchanged "$1" "$before" ||
+      fail "after a request for $state $2 is ${GW}x${GH} at $GX,$GY, not $before ($(xprop -id "$1" _NET_WM_STATE))"
+  done
+}
+
 # expect_caption <window> <what> <caption>: the caption in every name a window list reads.
 expect_caption() {
   local property value
