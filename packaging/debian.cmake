@@ -16,8 +16,6 @@ text is in Japanese.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_SOURCE_DIR}/strip_sections.cmake)
-# The maintainer is whoever builds the package, read when it is built.
-set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_SOURCE_DIR}/maintainer.cmake)
 list(APPEND CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_SOURCE_DIR}/sign_changelog.cmake)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
@@ -31,7 +29,8 @@ set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")  # native windows on a Waylan
 
 # The same package from the same source: every member of its archives dated with the
 # build's one date, and the modes of its directories and ar members fixed, whatever the
-# umask of whoever builds it.
+# umask of whoever builds it. The maintainer is whoever builds the package, read as it is
+# built (cpack_project.cmake reads maintainer.cmake too).
 set(CPACK_PORON_SOURCE_DATE_EPOCH ${PORON_SOURCE_DATE_EPOCH})
 set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_SOURCE_DIR}/cpack_project.cmake)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
