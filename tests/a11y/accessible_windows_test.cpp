@@ -156,14 +156,15 @@ TEST_F(AccessibleWindowsTest, AnnouncementsSayTheStageTheJumpsTheStuckFrogAndThe
                                   "..........",
                                   "..........",
                                   "..........",
-                                  "..........",
+                                  ".........o",
                               }));
     window.setCaption("レベル0");  // as a new stage does
     // The window's own timer ticks: its news comes after the turn engine's marks.
     ASSERT_TRUE(QTest::qWaitFor([] { return !announcements().empty(); }, 30'000));
-    EXPECT_EQ(announcements().front(), QStringLiteral("レベル0：蓮の葉2枚。カエルは6行5列。跳べる葉：4行4列。"));
+    EXPECT_EQ(announcements().front(), QStringLiteral("レベル0：蓮の葉3枚。カエルは6行5列。跳べる葉：4行4列。"));
 
-    // The jump to 33 leaves the frog stuck: the jump is told before the dialog speaks.
+    // The jump to 33 leaves the frog stuck (the far pad in the corner is out of reach, so no
+    // curtain stands over 33): the jump is told before the dialog speaks.
     forget();
     whenModalOpens([](QWidget* modal) {
         auto* dialog = qobject_cast<ContinueDialog*>(modal);
