@@ -91,6 +91,14 @@ screenshots: configure
 contact-sheet: configure
 	cmake --build $(BUILD_DIR) --target contact-sheet
 
+# Every illustration at an older commit beside the work tree's: $(BUILD_DIR)/pictures-old-new.png
+# (`make compare-pictures BASE=HEAD~3`; BASE defaults to the last commit).
+BASE ?= HEAD
+
+.PHONY: compare-pictures
+compare-pictures: deps
+	tools/compare-pictures '$(BASE)' $(BUILD_DIR)/pictures-old-new.png
+
 # Benchmarks: a Release build of its own, then one `name: value unit` line per figure.
 BENCH_DIR ?= build-release
 
