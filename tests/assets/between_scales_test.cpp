@@ -13,6 +13,7 @@
 #include <QRegion>
 #include <QTest>
 #include <cmath>
+#include <cstdio>
 
 #include "asset_catalogue.h"
 #include "board_picture.h"
@@ -104,6 +105,7 @@ TEST_F(BetweenWholeScales, TheTitlePictureComesCloseToItsDrawingAtThatSize) {
     // the larger pictures here and there instead (nearest neighbour) stair-steps the outlines
     // and scores about 30 dB.
     const double shown = psnr(board, drawn);
+    std::printf("title picture at %gx: %.1f dB against its drawing rendered at that size\n", ratio_, shown);
     EXPECT_GE(shown, 40.0) << "at scale " << ratio_;
     for (int scale : {2, 3}) {
         const QImage carried = pixelsOf(QPixmap(assets::atScale(QStringLiteral(":/pictures/imageCG0.png"), scale)));
