@@ -91,6 +91,15 @@ screenshots: configure
 contact-sheet: configure
 	cmake --build $(BUILD_DIR) --target contact-sheet
 
+# The pictures in their windows as the player meets them, at screen scales 1, 1.5 and 2:
+# $(BUILD_DIR)/window-shots/<scale>/ (each reward picture under a stage, and the three dialogs).
+.PHONY: window-shots
+window-shots: configure
+	cmake --build $(BUILD_DIR) --target poron_window_shots
+	for scale in 1 1.5 2; do \
+	  QT_SCALE_FACTOR=$$scale $(BUILD_DIR)/ui/poron_window_shots $(BUILD_DIR)/window-shots/$$scale || exit 1; \
+	done
+
 # Every illustration at an older commit beside the work tree's: $(BUILD_DIR)/pictures-old-new.png
 # (`make compare-pictures BASE=HEAD~3`; BASE defaults to the last commit).
 BASE ?= HEAD
